@@ -1,0 +1,268 @@
+#include "numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <system_error>
+
+namespace zerkovan {
+
+namespace {
+
+bool isIgnoredBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+bool isDecimalDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int digitValue(char c, unsigned base)
+{
+    int value = -1;
+    if (c >= '0' && c <= '9')
+        value = c - '0';
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    return value >= 0 && static_cast<unsigned>(value) < base ? value : -1;
+}
+
+// Reads what follows a leading "&": "&H" hexadecimal, "&O" or "&" with an
+// octal digit octal. Values of up to 16 bits are 16-bit signed (so &HFFFF is
+// -1), up to 32 bits 32-bit signed; a digit that would pass 32 bits ends it.
+double readRadixNumber(std::string_view s)
+{
+    if (s.empty())
+        return 0;
+    unsigned base = 8;
+    std::size_t pos = 0;
+    if (s[0] == 'H' || s[0] == 'h') {
+        base = 16;
+        pos = 1;
+    } else if (s[0] == 'O' || s[0] == 'o') {
+        pos = 1;
+    } else if (digitValue(s[0], 8) < 0) {
+        return 0;
+    }
+    std::uint64_t value = 0;
+    for (; pos < s.size(); ++pos) {
+        const int digit = digitValue(s[pos], base);
+        if (digit < 0)
+            break;
+        const std::uint64_t next = value * base + static_cast<unsigned>(digit);
+        if (next > 0xFFFF'FFFFu)
+            break;
+        value = next;
+    }
+    if (value <= 0xFFFF)
+        return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+std::size_t countDigits(std::string_view s, std::size_t pos)
+{
+    std::size_t end = pos;
+    while (end < s.size() && isDecimalDigit(s[end]))
+        ++end;
+    return end - pos;
+}
+
+// Reads an exponent ("E", "e", "D" or "d", an optional sign, digits) at pos.
+// Returns false, consuming nothing, when no digit follows the letter.
+bool readExponent(std::string_view s, std::size_t &pos, long long &exponent)
+{
+    std::size_t p = pos;
+    if (p >= s.size() || (s[p] != 'E' && s[p] != 'e' && s[p] != 'D' && s[p] != 'd'))
+        return false;
+    ++p;
+    bool negative = false;
+    if (p < s.size() && (s[p] == '+' || s[p] == '-')) {
+        negative = s[p] == '-';
+        ++p;
+    }
+    const std::size_t digits = countDigits(s, p);
+    if (digits == 0)
+        return false;
+    // Anything past a billion is far outside the double range; saturate.
+    long long value = 0;
+    for (std::size_t i = p; i < p + digits; ++i)
+        value = std::min(value * 10 + (s[i] - '0'), 1'000'000'000LL);
+    exponent = negative ? -value : value;
+    pos = p + digits;
+    return true;
+}
+
+// Decimal exponent of the leading digit of intDigits.fracDigits (not all zero).
+long long leadingMagnitude(std::string_view intDigits, std::string_view fracDigits)
+{
+    const std::size_t firstInt = intDigits.find_first_not_of('0');
+    if (firstInt != std::string_view::npos)
+        return static_cast<long long>(intDigits.size() - firstInt) - 1;
+    return -static_cast<long long>(fracDigits.find_first_not_of('0')) - 1;
+}
+
+double readDecimalNumber(std::string_view s)
+{
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+        negative = s[pos] == '-';
+        ++pos;
+    }
+    const std::string_view intDigits = s.substr(pos, countDigits(s, pos));
+    pos += intDigits.size();
+    std::string_view fracDigits;
+    if (pos < s.size() && s[pos] == '.') {
+        fracDigits = s.substr(pos + 1, countDigits(s, pos + 1));
+        pos += 1 + fracDigits.size();
+    }
+    if (intDigits.empty() && fracDigits.empty())
+        return 0;
+    long long exponent = 0;
+    readExponent(s, pos, exponent);
+
+    std::string canonical;
+    canonical.reserve(intDigits.size() + fracDigits.size() + 16);
+    canonical += intDigits.empty() ? std::string_view("0") : intDigits;
+    canonical += '.';
+    canonical += fracDigits;
+    canonical += 'e';
+    canonical += std::to_string(exponent);
+
+    double value = 0;
+    const auto result =
+        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        value = leadingMagnitude(intDigits, fracDigits) + exponent > 0
+                    ? std::numeric_limits<double>::infinity()
+                    : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+// Writes a value that is not a whole number below 10^15 in the general form:
+// 15 significant digits, no trailing zeros, exponent form where fixed
+// notation would need more than 15 digits.
+void appendGeneralForm(std::string &out, double value, std::string_view decimalSeparator)
+{
+    char buffer[48];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, 14);
+    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    if (text.front() == '-') {
+        out += '-';
+        text.remove_prefix(1);
+    }
+    const std::size_t e = text.find('e');
+    const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    std::string digits;
+    digits += text[0];
+    digits += text.substr(2, e - 2);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    const int count = static_cast<int>(digits.size());
+
+    const bool fixed = exponent >= 0 ? exponent < 15 : -exponent - 1 + count <= 15;
+    if (!fixed) {
+        out += digits[0];
+        if (count > 1) {
+            out += decimalSeparator;
+            out.append(digits, 1);
+        }
+        out += exponent < 0 ? "E-" : "E+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10)
+            out += '0';
+        out += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        out += '0';
+        out += decimalSeparator;
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+    } else {
+        const std::size_t intCount = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= intCount) {
+            out += digits;
+            out.append(intCount - digits.size(), '0');
+        } else {
+            out.append(digits, 0, intCount);
+            out += decimalSeparator;
+            out.append(digits, intCount);
+        }
+    }
+}
+
+} // namespace
+
+double ValFromText(std::string_view text)
+{
+    std::string compact;
+    compact.reserve(text.size());
+    for (const char c : text) {
+        if (!isIgnoredBlank(c))
+            compact += c;
+    }
+    if (!compact.empty() && compact[0] == '&')
+        return readRadixNumber(std::string_view(compact).substr(1));
+    return readDecimalNumber(compact);
+}
+
+std::string NumberText(Integer16 value)
+{
+    return std::to_string(value);
+}
+
+std::string NumberText(double value, std::string_view decimalSeparator)
+{
+    std::string text;
+    AppendNumberText(text, value, decimalSeparator);
+    return text;
+}
+
+void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator)
+{
+    if (value == 0) { // negative zero too
+        out += '0';
+    } else if (std::isnan(value)) {
+        out += "NaN";
+    } else if (std::isinf(value)) {
+        out += value < 0 ? "-\u221E" : "\u221E";
+    } else if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        char buffer[24];
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
+        out.append(buffer, result.ptr);
+    } else {
+        appendGeneralForm(out, value, decimalSeparator);
+    }
+}
+
+Integer16 ToInteger16(double value)
+{
+    if (!std::isfinite(value))
+        throw OverflowError();
+    const double floor = std::floor(value);
+    const double fraction = value - floor;
+    double rounded = floor;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0))
+        rounded = floor + 1;
+    if (rounded < std::numeric_limits<Integer16>::min() ||
+        rounded > std::numeric_limits<Integer16>::max())
+        throw OverflowError();
+    return static_cast<Integer16>(rounded);
+}
+
+Integer16 CheckedSubtract(Integer16 a, Integer16 b)
+{
+    const int result = a - b;
+    if (result < std::numeric_limits<Integer16>::min() ||
+        result > std::numeric_limits<Integer16>::max())
+        throw OverflowError();
+    return static_cast<Integer16>(result);
+}
+
+} // namespace zerkovan

@@ -1,0 +1,94 @@
+#include "triangle.h"
+#include "triangleoracle.h"
+
+#include <QTest>
+#include <cmath>
+
+using namespace zerkovan;
+
+class EveryInputTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wholeNumbersAgainstOracle();
+    void everyTextTheBoxAdmits_data();
+    void everyTextTheBoxAdmits();
+
+private:
+    // Checks one run's output line by line; returns an empty text when it is
+    // well-formed, or what is wrong.
+    static QString problemWith(const WindowState &state, double n, std::string_view separator);
+};
+
+QString EveryInputTest::problemWith(const WindowState &state, double n,
+                                    std::string_view separator)
+{
+    const QStringList lines = QString::fromStdString(state.output).split(QStringLiteral("\r\n"));
+    const int rows = n >= 1 ? int(std::floor(n)) : 0;
+    if (lines.size() != rows + 1)
+        return QStringLiteral("%1 lines for %2 rows").arg(lines.size()).arg(rows);
+    for (int i = 1; i <= rows; ++i) {
+        if (lines[i - 1] != oracle::row(i))
+            return QStringLiteral("row %1 reads '%2'").arg(i).arg(lines[i - 1]);
+    }
+    const bool whole = n >= 1 && n == std::floor(n);
+    const int foundRow = whole ? oracle::firstRowHolding(int(n)) : 0;
+    const QString number = n == std::floor(n) ? QString::number(qint64(n))
+                                              : QString::fromStdString(NumberText(n, separator));
+    const QString verdict =
+        foundRow ? QStringLiteral("Числото %1 се среща в ред %2").arg(number).arg(foundRow)
+                 : QStringLiteral("Числото %1 не се среща в триъгълника").arg(number);
+    if (lines.last() != verdict)
+        return QStringLiteral("verdict reads '%1'").arg(lines.last());
+    if (state.FoundRow != foundRow || state.FoundFlag != (foundRow ? SeenRecorded : NotSeen))
+        return QStringLiteral("fields %1, %2").arg(state.FoundFlag).arg(state.FoundRow);
+    return {};
+}
+
+void EveryInputTest::wholeNumbersAgainstOracle()
+{
+    for (int n = 1; n <= 99; ++n) {
+        WindowState state;
+        state.input = std::to_string(n);
+        ShowTriangle(state, ".");
+        const QString problem = problemWith(state, n, ".");
+        QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("N=%1: %2").arg(n).arg(problem)));
+    }
+}
+
+void EveryInputTest::everyTextTheBoxAdmits_data()
+{
+    QTest::addColumn<QByteArray>("separator");
+    QTest::newRow("period") << QByteArray(".");
+    QTest::newRow("comma") << QByteArray(",");
+}
+
+void EveryInputTest::everyTextTheBoxAdmits()
+{
+    QFETCH(QByteArray, separator);
+    const QString alphabet = QStringLiteral("0123456789+-.,&HhOoEeDdaBcFgMyxZq:;!?/()'\"*#%=_")
+                             + QStringLiteral(" \t\n\r\u00A0\uFF17")
+                             + QStringLiteral("ЖжЗзБвЯю€");
+    QVERIFY(alphabet.size() >= 60);
+
+    QStringList texts{QString()};
+    for (const QChar first : alphabet) {
+        texts << QString(first);
+        for (const QChar second : alphabet)
+            texts << QString(first) + second;
+    }
+    for (const QString &text : std::as_const(texts)) {
+        WindowState state;
+        state.input = text.toStdString();
+        ShowTriangle(state, separator.toStdString());
+        const double n = ValFromText(state.input);
+        QVERIFY2(n >= -9 && n <= 99, qPrintable(text));
+        const QString problem = problemWith(state, n, separator.toStdString());
+        QVERIFY2(problem.isEmpty(),
+                 qPrintable(QStringLiteral("input '%1': %2").arg(text, problem)));
+    }
+}
+
+QTEST_GUILESS_MAIN(EveryInputTest)
+#include "tst_everyinput.moc"
