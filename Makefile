@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: deps configure build test run clean
+.PHONY: deps configure build test run screenshot clean
 
 deps:
 	@scripts/install-deps
@@ -18,3 +18,10 @@ test: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+run: build
+	@$(BUILD_DIR)/app/zerkovan
+
+screenshot: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/zerkovan-screenshot docs/window-after-4.png
+	@echo "wrote docs/window-after-4.png"

@@ -1,0 +1,7 @@
+#include "platform.h"
+#include "zerkovan.h"
+
+int main(int argc, char *argv[])
+{
+    return zerkovan::RunProgram(argc, argv, [] { return std::make_unique<zerkovan::Zerkovan>(); });
+}

@@ -1,0 +1,90 @@
+#include "controls.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace zerkovan {
+
+namespace {
+
+constexpr int InputBoxMaxLength = 2;
+
+QString fromUtf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+QLabel *MakeLabel(QWidget *parent, const char *caption, const QColor &background)
+{
+    auto *label = new QLabel(fromUtf8(caption), parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAccessibleName(label->text());
+    SetBackground(label, background);
+    return label;
+}
+
+QLineEdit *MakeInputBox(QWidget *parent, const char *accessibleName)
+{
+    auto *box = new QLineEdit(parent);
+    box->setMaxLength(InputBoxMaxLength);
+    box->setAlignment(Qt::AlignCenter);
+    box->setAccessibleName(fromUtf8(accessibleName));
+    return box;
+}
+
+QPlainTextEdit *MakeReadOnlyBox(QWidget *parent, const char *accessibleName)
+{
+    auto *box = new QPlainTextEdit(parent);
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->setTabChangesFocus(true);
+    box->setUndoRedoEnabled(false);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setAccessibleName(fromUtf8(accessibleName));
+    return box;
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *caption, const QColor &face)
+{
+    auto *button = new QPushButton(fromUtf8(caption), parent);
+    button->setAccessibleName(button->text());
+    // A style sheet, not the palette: most styles draw buttons with
+    // gradients that only tint the face.
+    // Widgets with a style sheet take no font from their parent.
+    button->setFont(WindowFont());
+    const QString colour = face.name();
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid "
+                                         "#404040; }"
+                                         "QPushButton:focus { border: 2px solid #000000; }"
+                                         "QPushButton:pressed { border: 2px inset #404040; }")
+                              .arg(colour));
+    return button;
+}
+
+void SetBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFont WindowFont()
+{
+    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+} // namespace zerkovan
