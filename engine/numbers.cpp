@@ -151,8 +151,8 @@ double readDecimalNumber(std::string_view s)
 void appendGeneralForm(std::string &out, double value, std::string_view decimalSeparator)
 {
     char buffer[48];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     if (text.front() == '-') {
         out += '-';

@@ -18,7 +18,10 @@ using Integer16 = std::int16_t;
 class OverflowError : public std::runtime_error
 {
 public:
-    OverflowError() : std::runtime_error("Overflow") {}
+    OverflowError()
+        : std::runtime_error("Overflow")
+    {
+    }
 };
 
 // Reads the number at the start of a text; a text without one reads as 0.

@@ -10,8 +10,7 @@
 
 namespace zerkovan {
 
-template <typename Control, std::size_t Count = 2>
-class ControlArray
+template <typename Control, std::size_t Count = 2> class ControlArray
 {
 public:
     ControlArray() = default;

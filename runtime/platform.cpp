@@ -56,9 +56,9 @@ void DeliverClick(QWidget *window, const std::function<void()> &handler)
     try {
         handler();
     } catch (const std::exception &error) {
-        QMessageBox::critical(window, QString::fromLatin1(ProgramName),
-                              QStringLiteral("Грешка при изпълнение: %1")
-                                  .arg(QString::fromUtf8(error.what())));
+        QMessageBox::critical(
+            window, QString::fromLatin1(ProgramName),
+            QStringLiteral("Грешка при изпълнение: %1").arg(QString::fromUtf8(error.what())));
     }
 }
 

@@ -20,7 +20,8 @@ void DeliverClick(QWidget *window, const std::function<void()> &handler);
 // Starts the program: names it, opens the window that createWindow makes and
 // runs the event loop until it is closed. Returns the exit code. Without a
 // display it says so in one line on stderr and returns 1.
-int RunProgram(int argc, char *argv[], const std::function<std::unique_ptr<QWidget>()> &createWindow);
+int RunProgram(int argc, char *argv[],
+               const std::function<std::unique_ptr<QWidget>()> &createWindow);
 
 // Sets the program's name, version, organisation and icon; RunProgram calls it.
 void DescribeApplication();

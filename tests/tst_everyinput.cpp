@@ -21,8 +21,7 @@ private:
     static QString problemWith(const WindowState &state, double n, std::string_view separator);
 };
 
-QString EveryInputTest::problemWith(const WindowState &state, double n,
-                                    std::string_view separator)
+QString EveryInputTest::problemWith(const WindowState &state, double n, std::string_view separator)
 {
     const QStringList lines = QString::fromStdString(state.output).split(QStringLiteral("\r\n"));
     const int rows = n >= 1 ? int(std::floor(n)) : 0;
@@ -67,9 +66,8 @@ void EveryInputTest::everyTextTheBoxAdmits_data()
 void EveryInputTest::everyTextTheBoxAdmits()
 {
     QFETCH(QByteArray, separator);
-    const QString alphabet = QStringLiteral("0123456789+-.,&HhOoEeDdaBcFgMyxZq:;!?/()'\"*#%=_")
-                             + QStringLiteral(" \t\n\r\u00A0\uFF17")
-                             + QStringLiteral("ЖжЗзБвЯю€");
+    const QString alphabet = QStringLiteral("0123456789+-.,&HhOoEeDdaBcFgMyxZq:;!?/()'\"*#%=_") +
+                             QStringLiteral(" \t\n\r\u00A0\uFF17") + QStringLiteral("ЖжЗзБвЯю€");
     QVERIFY(alphabet.size() >= 60);
 
     QStringList texts{QString()};

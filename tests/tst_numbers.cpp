@@ -112,13 +112,13 @@ void NumbersTest::numberText_data()
     QTest::newRow("0.5 dot") << 0.5 << dot << QByteArray("0.5");
     QTest::newRow("0.5 comma") << 0.5 << comma << QByteArray("0,5");
     QTest::newRow("-0.5 comma") << -0.5 << comma << QByteArray("-0,5");
-    QTest::newRow("multi-byte separator") << 1.25 << QByteArray("\u066B") << QByteArray("1\u066B25");
+    QTest::newRow("multi-byte separator")
+        << 1.25 << QByteArray("\u066B") << QByteArray("1\u066B25");
     QTest::newRow("0.1 has 15 digits") << 0.1 << dot << QByteArray("0.1");
     QTest::newRow("1/3") << 1.0 / 3 << dot << QByteArray("0.333333333333333");
     QTest::newRow("2/3 rounds") << 2.0 / 3 << comma << QByteArray("0,666666666666667");
     QTest::newRow("1E+15") << 1e15 << dot << QByteArray("1E+15");
-    QTest::newRow("big whole") << 123456789012345678.0 << dot
-                               << QByteArray("1.23456789012346E+17");
+    QTest::newRow("big whole") << 123456789012345678.0 << dot << QByteArray("1.23456789012346E+17");
     QTest::newRow("rounds up to whole") << 0.99999999999999999 << dot << QByteArray("1");
     QTest::newRow("fraction near 1E15") << 999999999999999.5 << dot << QByteArray("1E+15");
     QTest::newRow("fixed to 15 digits") << 12345.678 << comma << QByteArray("12345,678");

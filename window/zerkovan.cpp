@@ -7,10 +7,10 @@
 #include "textbox.h"
 #include "twips.h"
 
-#include <QPainter>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>

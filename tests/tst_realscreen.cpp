@@ -1,0 +1,72 @@
+// On a real X server: what the screen shows of the window, pixel by pixel.
+#include "zerkovan.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+using namespace zerkovan;
+
+class RealScreenTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void screenShowsTheColours_data();
+    void screenShowsTheColours();
+
+private:
+    Zerkovan m_window;
+    QImage m_screen;
+};
+
+void RealScreenTest::initTestCase()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("needs an X server (run through run-under-xvfb)");
+    m_window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_window));
+    QTest::qWait(300); // let the server finish drawing
+    m_screen = m_window.screen()->grabWindow(0).toImage();
+    QVERIFY(!m_screen.isNull());
+}
+
+void RealScreenTest::screenShowsTheColours_data()
+{
+    QTest::addColumn<QString>("control"); // "" for the window itself
+    QTest::addColumn<QPoint>("where");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("window") << QString() << QPoint(30, 10) << QColor(192, 192, 255);
+    QTest::newRow("window below buttons") << QString() << QPoint(350, 70) << QColor(192, 192, 255);
+    QTest::newRow("Label1(0)") << QStringLiteral("Label1(0)") << QPoint(5, 5)
+                               << QColor(255, 192, 128);
+    QTest::newRow("Command1(0)") << QStringLiteral("Command1(0)") << QPoint(5, 5)
+                                 << QColor(128, 255, 128);
+    QTest::newRow("Command1(0) far corner")
+        << QStringLiteral("Command1(0)") << QPoint(-6, -6) << QColor(128, 255, 128);
+    QTest::newRow("Command1(1)") << QStringLiteral("Command1(1)") << QPoint(5, 5)
+                                 << QColor(255, 0, 0);
+}
+
+void RealScreenTest::screenShowsTheColours()
+{
+    QFETCH(QString, control);
+    QFETCH(QPoint, where);
+    QFETCH(QColor, colour);
+    QWidget *widget = &m_window;
+    if (control == QLatin1String("Label1(0)"))
+        widget = m_window.Label1(0);
+    else if (control == QLatin1String("Command1(0)"))
+        widget = m_window.Command1(0);
+    else if (control == QLatin1String("Command1(1)"))
+        widget = m_window.Command1(1);
+    const QPoint local = where.x() < 0 ? QPoint(widget->width(), widget->height()) + where : where;
+    const QPoint global = widget->mapToGlobal(local) * m_window.devicePixelRatio();
+    QCOMPARE(m_screen.pixelColor(global), colour);
+}
+
+QTEST_MAIN(RealScreenTest)
+#include "tst_realscreen.moc"
