@@ -53,6 +53,7 @@ private slots:
     void displayTwiceReplaces();
     void clearThenDisplayEmpty();
     void enterDisplays();
+    void decimalSeparatorIsTheSystemLocales();
     void outputShownFromFirstLine();
     void errorIsShownAndWindowLives();
 
@@ -400,6 +401,15 @@ void WindowTest::enterDisplays()
     type(QStringLiteral("1"));
     QTest::keyClick(input(), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(outputText(), QStringLiteral("1\r\nЧислото 1 се среща в ред 1"));
+}
+
+void WindowTest::decimalSeparatorIsTheSystemLocales()
+{
+    // CTest runs this once more under a Bulgarian locale, where it is a comma.
+    type(QStringLiteral(".5"));
+    click(0);
+    QCOMPARE(outputText(), QStringLiteral("Числото 0") + QLocale::system().decimalPoint() +
+                               QStringLiteral("5 не се среща в триъгълника"));
 }
 
 void WindowTest::outputShownFromFirstLine()
