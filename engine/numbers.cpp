@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 namespace zerkovan {
@@ -196,19 +197,41 @@ void appendGeneralForm(std::string &out, double value, std::string_view decimalS
     }
 }
 
+// The common case, a sign and at most 15 digits and nothing else, read
+// without the general machinery. Exact: 15 digits fit a double.
+std::optional<double> readPlainInteger(std::string_view text)
+{
+    std::size_t pos = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    const std::size_t digits = text.size() - pos;
+    if (digits == 0 || digits > 15)
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; pos < text.size(); ++pos) {
+        if (!isDecimalDigit(text[pos]))
+            return std::nullopt;
+        value = value * 10 + (text[pos] - '0');
+    }
+    return text[0] == '-' ? -double(value) : double(value);
+}
+
 } // namespace
 
 double ValFromText(std::string_view text)
 {
+    if (const auto plain = readPlainInteger(text))
+        return *plain;
     std::string compact;
-    compact.reserve(text.size());
-    for (const char c : text) {
-        if (!isIgnoredBlank(c))
-            compact += c;
+    if (text.find_first_of(" \t\n") != std::string_view::npos) {
+        compact.reserve(text.size());
+        for (const char c : text) {
+            if (!isIgnoredBlank(c))
+                compact += c;
+        }
+        text = compact;
     }
-    if (!compact.empty() && compact[0] == '&')
-        return readRadixNumber(std::string_view(compact).substr(1));
-    return readDecimalNumber(compact);
+    if (!text.empty() && text[0] == '&')
+        return readRadixNumber(text.substr(1));
+    return readDecimalNumber(text);
 }
 
 std::string NumberText(Integer16 value)

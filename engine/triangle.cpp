@@ -1,6 +1,9 @@
 #include "triangle.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace zerkovan {
 
@@ -11,56 +14,111 @@ constexpr std::string_view VerdictStart = "Числото ";
 constexpr std::string_view FoundInRow = " се среща в ред ";
 constexpr std::string_view NotFound = " не се среща в триъгълника";
 
-bool isEven(double wholeValue)
+// Room for one row of n entries, none above (n + 1)^2 / 4, each with a blank.
+std::size_t rowSizeBound(std::int64_t n)
 {
-    return std::fmod(wholeValue, 2.0) == 0;
+    std::size_t digits = 1;
+    for (std::int64_t largest = (n + 1) * (n + 1) / 4; largest >= 10; largest /= 10)
+        ++digits;
+    return std::size_t(n) * (digits + 1) + LineBreak.size();
 }
 
-// Room for rows 1..rows: every entry is at most (rows + 1)^2 / 4.
-std::size_t outputSizeBound(double rows)
+// Room for rows 1..rows and the verdict, up to a point: past it the text
+// grows as it goes.
+std::size_t outputSizeHint(double rows)
 {
-    if (rows < 1)
-        return 64;
-    const auto count = static_cast<std::size_t>(rows);
-    const double largestEntry = (rows + 1) * (rows + 1) / 4;
-    const auto entryWidth = static_cast<std::size_t>(std::log10(largestEntry)) + 2;
-    return count * (count + 1) / 2 * entryWidth + count * LineBreak.size() + 128;
+    constexpr std::size_t Enough = std::size_t(1) << 24;
+    const auto count = rows >= 1 ? std::size_t(std::min(rows, 32768.0)) : 0;
+    return std::min(count * (count + 1) / 2 * 12 + count * LineBreak.size() + 128, Enough);
+}
+
+// Entries are positive and below 2^32 for every row a 16-bit counter
+// reaches; written two digits at a time, as std::to_chars does, but inlined
+// into the row loop.
+inline char *writeEntry(char *p, std::int64_t entry)
+{
+    static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324"
+                                    "25262728293031323334353637383940414243444546474849"
+                                    "50515253545556575859606162636465666768697071727374"
+                                    "75767778798081828384858687888990919293949596979899";
+    auto value = std::uint32_t(entry);
+    const int length = value < 10           ? 1
+                       : value < 100        ? 2
+                       : value < 1000       ? 3
+                       : value < 10000      ? 4
+                       : value < 100000     ? 5
+                       : value < 1000000    ? 6
+                       : value < 10000000   ? 7
+                       : value < 100000000  ? 8
+                       : value < 1000000000 ? 9
+                                            : 10;
+    char *const end = p + length;
+    char *q = end;
+    while (value >= 100) {
+        const std::uint32_t pair = value % 100 * 2;
+        value /= 100;
+        *--q = Pairs[pair + 1];
+        *--q = Pairs[pair];
+    }
+    if (value >= 10) {
+        *--q = Pairs[value * 2 + 1];
+        *--q = Pairs[value * 2];
+    } else {
+        *--q = char('0' + value);
+    }
+    return end;
+}
+
+// Writes row v (a whole number from 1 to 32767) at p and returns the end. The entries
+// are exact integers, and NumberText writes a whole double below 10^15 as an
+// integer, so they are formatted as integers straight into the buffer. Only
+// the first half, middle entry included, is compared with the searched
+// number; the row reads the same both ways and the rest is its mirror.
+char *writeRow(char *p, double v, double searched, Integer16 &foundFlag)
+{
+    // Entries are whole and positive: a searched number that is not matches
+    // none, and one that is compares as an integer.
+    const bool canMatch = searched >= 1 && searched < 1e15 && searched == std::floor(searched);
+    const std::int64_t target = canMatch ? std::int64_t(searched) : -1;
+    const auto noteIfSearched = [&](std::int64_t entry) {
+        if (entry == target && foundFlag == NotSeen)
+            foundFlag = SeenInRow;
+    };
+    const auto n = std::int64_t(v);
+    const bool even = n % 2 == 0;
+    Integer16 half = ToInteger16(double(even ? n / 2 : n / 2 + 1));
+    p = writeEntry(p, n);
+    noteIfSearched(n);
+    for (std::int64_t k = 2; k <= half; ++k) {
+        const std::int64_t entry = k * (n - k + 1);
+        *p++ = ' ';
+        p = writeEntry(p, entry);
+        noteIfSearched(entry);
+    }
+    if (!even)
+        half = CheckedSubtract(half, 1);
+    for (std::int64_t k = half; k >= 1; --k) {
+        *p++ = ' ';
+        p = writeEntry(p, k * (n - k + 1));
+    }
+    return std::copy(LineBreak.begin(), LineBreak.end(), p);
 }
 
 } // namespace
 
-void PrintRow(WindowState &state, const Integer16 &n, std::string_view decimalSeparator)
+void PrintRow(WindowState &state, const Integer16 &n)
 {
     const double v = ValFromText(NumberText(n));
     if (v < 1)
         return;
-    // The input cannot change while a row is written, so one reading serves
+    // The input cannot change while a row is written: one reading serves
     // every comparison in the row.
     const double searched = ValFromText(state.input);
-    const auto noteIfSearched = [&](double entry) {
-        if (entry == searched && state.FoundFlag == NotSeen)
-            state.FoundFlag = SeenInRow;
-    };
-
-    Integer16 half = ToInteger16(isEven(v) ? std::floor(v / 2) : std::floor(v / 2) + 1);
     std::string &out = state.output;
-    AppendNumberText(out, v, decimalSeparator);
-    noteIfSearched(v);
-    // The row reads the same both ways: compare only the first half, middle
-    // entry included, and mirror it without comparing.
-    for (Integer16 k = 2; k <= half; ++k) {
-        const double entry = k * (v - k + 1);
-        out += ' ';
-        AppendNumberText(out, entry, decimalSeparator);
-        noteIfSearched(entry);
-    }
-    if (!isEven(v))
-        half = CheckedSubtract(half, 1);
-    for (Integer16 k = half; k >= 1; --k) {
-        out += ' ';
-        AppendNumberText(out, k * (v - k + 1), decimalSeparator);
-    }
-    out += LineBreak;
+    const std::size_t start = out.size();
+    out.resize(start + rowSizeBound(std::int64_t(v)));
+    char *const end = writeRow(out.data() + start, v, searched, state.FoundFlag);
+    out.resize(std::size_t(end - out.data()));
 }
 
 void ShowTriangle(WindowState &state, std::string_view decimalSeparator)
@@ -73,10 +131,10 @@ void ShowTriangle(WindowState &state, std::string_view decimalSeparator)
     if (rows >= FirstUnreachableRow)
         throw OverflowError();
 
-    state.output.reserve(outputSizeBound(rows));
+    state.output.reserve(outputSizeHint(rows));
     for (double i = 1; i <= rows; ++i) {
         const Integer16 row = ToInteger16(i);
-        PrintRow(state, row, decimalSeparator);
+        PrintRow(state, row);
         if (state.FoundFlag == SeenInRow && state.FoundRow == 0) {
             state.FoundRow = ToInteger16(i);
             state.FoundFlag = SeenRecorded;

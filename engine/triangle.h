@@ -33,8 +33,8 @@ inline constexpr double FirstUnreachableRow = 32768;
 
 // Appends row n and CR LF to the output and sets FoundFlag to SeenInRow when
 // the first half of the row holds the searched number and it was NotSeen.
-// Rows below 1 write nothing.
-void PrintRow(WindowState &state, const Integer16 &n, std::string_view decimalSeparator);
+// Rows below 1 write nothing. Entries are whole numbers: no separator.
+void PrintRow(WindowState &state, const Integer16 &n);
 
 // Replaces the output with rows 1..N, N being the number the input reads as,
 // and a closing verdict line naming the first row that holds N. Throws

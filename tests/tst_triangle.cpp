@@ -60,7 +60,7 @@ void TriangleTest::printRow()
     QFETCH(QString, expected);
     WindowState state;
     state.output = "kept\r\n";
-    PrintRow(state, Integer16(row), ".");
+    PrintRow(state, Integer16(row));
     QCOMPARE(outputOf(state), QStringLiteral("kept\r\n") + expected);
     QCOMPARE(state.FoundFlag, Integer16(NotSeen));
 }
@@ -92,7 +92,7 @@ void TriangleTest::printRowFoundFlag()
     WindowState state;
     state.input = input.toStdString();
     state.FoundFlag = Integer16(flagBefore);
-    PrintRow(state, Integer16(row), ".");
+    PrintRow(state, Integer16(row));
     QCOMPARE(int(state.FoundFlag), flagAfter);
     QCOMPARE(state.input, input.toStdString());
 }

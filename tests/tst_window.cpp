@@ -282,7 +282,9 @@ void WindowTest::readOnlyBoxesRefuseTyping()
     QFETCH(int, box);
     type(QStringLiteral("3"));
     click(0);
-    QWidget *target = box == 0 ? m_window->Text2(1) : m_window->Text1(0);
+    auto *target =
+        qobject_cast<QPlainTextEdit *>(box == 0 ? m_window->Text2(1) : m_window->Text1(0));
+    QVERIFY(target->isReadOnly());
     const std::string before = TextOf(target);
     target->setFocus();
     QTest::keyClicks(target, QStringLiteral("abc 9"));
