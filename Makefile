@@ -1,8 +1,9 @@
 # Front door: every target first makes sure the Debian packages are there.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build test run screenshot bench clean
+.PHONY: deps configure build test test-asan fuzz run screenshot bench clean
 
 deps:
 	@scripts/install-deps
@@ -32,3 +33,21 @@ bench: deps
 		-DZERKOVAN_BENCH=ON >/dev/null
 	@cmake --build $(BUILD_DIR)-bench --target zerkovan_bench
 	@$(BUILD_DIR)-bench/bench/zerkovan_bench
+
+test-asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
+# make fuzz FUZZ_SECONDS=600 for a longer run. New inputs go to
+# $(BUILD_DIR)-fuzz/corpus; the seeds in tests/fuzz/corpus stay as they are.
+fuzz: deps
+	@scripts/install-deps clang libclang-rt-14-dev
+	@CXX=clang++ cmake -S . -B $(BUILD_DIR)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DZERKOVAN_FUZZ=ON \
+		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
+		>/dev/null
+	@cmake --build $(BUILD_DIR)-fuzz --target fuzz_engine
+	@mkdir -p $(BUILD_DIR)-fuzz/corpus
+	@$(BUILD_DIR)-fuzz/tests/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		$(BUILD_DIR)-fuzz/corpus tests/fuzz/corpus 2>&1 | grep -vE '^#[0-9]+\s+(NEW|REDUCE|pulse)|^"|Uses:|dictionary'
