@@ -1,4 +1,6 @@
 # Front door: every target first makes sure the Debian packages are there.
+SHELL := /bin/bash
+.SHELLFLAGS := -o pipefail -c
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
@@ -50,4 +52,5 @@ fuzz: deps
 	@cmake --build $(BUILD_DIR)-fuzz --target fuzz_engine
 	@mkdir -p $(BUILD_DIR)-fuzz/corpus
 	@$(BUILD_DIR)-fuzz/tests/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=$(BUILD_DIR)-fuzz/ \
 		$(BUILD_DIR)-fuzz/corpus tests/fuzz/corpus 2>&1 | grep -vE '^#[0-9]+\s+(NEW|REDUCE|pulse)|^"|Uses:|dictionary'
