@@ -39,10 +39,17 @@ void EnduranceTest::thousandDisplayClearPairs()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *input = qobject_cast<QLineEdit *>(window.Text2(0));
-    const QStringList oddTexts{QString(),          QStringLiteral("-3"), QStringLiteral(".5"),
-                               QStringLiteral("7x"), QStringLiteral("&7"), QStringLiteral("1E"),
-                               QStringLiteral(" 7"), QStringLiteral("Жж"), QStringLiteral("&H"),
-                               QStringLiteral("-0"), QStringLiteral("1,")};
+    const QStringList oddTexts{QString(),
+                               QStringLiteral("-3"),
+                               QStringLiteral(".5"),
+                               QStringLiteral("7x"),
+                               QStringLiteral("&7"),
+                               QStringLiteral("1E"),
+                               QStringLiteral(" 7"),
+                               QStringLiteral("Жж"),
+                               QStringLiteral("&H"),
+                               QStringLiteral("-0"),
+                               QStringLiteral("1,")};
 
     qint64 afterFirstHundred = -1;
     for (int pair = 1; pair <= 1000; ++pair) {

@@ -1,0 +1,254 @@
+// The window in use: keys typed and buttons clicked on the real widgets.
+#include "statictexts.h"
+#include "textbox.h"
+#include "windowfixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace zerkovan;
+
+class WindowBehaviourTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_fixture.open()); }
+    void cleanup() { m_fixture.close(); }
+
+    void inputTakesTwoCharacters_data();
+    void inputTakesTwoCharacters();
+    void readOnlyBoxesRefuseTyping_data();
+    void readOnlyBoxesRefuseTyping();
+    void readOnlyBoxSelectsAndCopies();
+    void tabOrderAndFirstFocus();
+    void displayAndClear_data();
+    void displayAndClear();
+    void displayTwiceReplaces();
+    void clearThenDisplayEmpty();
+    void enterDisplays();
+    void decimalSeparatorIsTheSystemLocales();
+    void outputShownFromFirstLine();
+    void errorIsShownAndWindowLives();
+
+private:
+    WindowFixture m_fixture;
+};
+
+void WindowBehaviourTest::inputTakesTwoCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("typed 123") << QStringLiteral("123") << false << QStringLiteral("12");
+    QTest::newRow("pasted 123") << QStringLiteral("123") << true << QStringLiteral("12");
+    QTest::newRow("typed 9x7") << QStringLiteral("9x7") << false << QStringLiteral("9x");
+    QTest::newRow("pasted Ж9x") << QStringLiteral("Ж9x") << true << QStringLiteral("Ж9");
+    QTest::newRow("pasted 7") << QStringLiteral("7") << true << QStringLiteral("7");
+}
+
+void WindowBehaviourTest::inputTakesTwoCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, pasted);
+    QFETCH(QString, expected);
+    m_fixture.input()->setFocus();
+    if (pasted) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(m_fixture.input(), Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(m_fixture.input(), text);
+    }
+    QCOMPARE(m_fixture.input()->text(), expected);
+    QCOMPARE(m_fixture.input()->alignment(), Qt::AlignCenter);
+}
+
+void WindowBehaviourTest::readOnlyBoxesRefuseTyping_data()
+{
+    QTest::addColumn<int>("box"); // 0: output, 1: task statement
+    QTest::newRow("output") << 0;
+    QTest::newRow("task statement") << 1;
+}
+
+void WindowBehaviourTest::readOnlyBoxesRefuseTyping()
+{
+    QFETCH(int, box);
+    m_fixture.type(QStringLiteral("3"));
+    m_fixture.click(0);
+    auto *target = qobject_cast<QPlainTextEdit *>(box == 0 ? m_fixture.window().Text2(1)
+                                                           : m_fixture.window().Text1(0));
+    QVERIFY(target->isReadOnly());
+    const std::string before = TextOf(target);
+    target->setFocus();
+    QTest::keyClicks(target, QStringLiteral("abc 9"));
+    QTest::keyClick(target, Qt::Key_Backspace);
+    QTest::keyClick(target, Qt::Key_Delete);
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClick(target, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(TextOf(target), before);
+}
+
+void WindowBehaviourTest::readOnlyBoxSelectsAndCopies()
+{
+    QPlainTextEdit *statement = m_fixture.window().Text1(0);
+    statement->setFocus();
+    QTest::keyClick(statement, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(statement, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(
+        QApplication::clipboard()->text(),
+        QString::fromUtf8(TaskStatement).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QTest::keyClick(statement, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(statement->verticalScrollBar()->value() > 0);
+}
+
+void WindowBehaviourTest::tabOrderAndFirstFocus()
+{
+    QApplication::setActiveWindow(&m_fixture.window());
+    QCOMPARE(QApplication::focusWidget(), m_fixture.window().Text1(0));
+    const QList<QWidget *> order{m_fixture.window().Text2(0),    m_fixture.window().Text2(1),
+                                 m_fixture.window().Command1(0), m_fixture.window().Command1(1),
+                                 m_fixture.window().Text1(0),    m_fixture.window().Text2(0)};
+    for (QWidget *expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), m_fixture.window().Text1(0));
+    QCOMPARE(m_fixture.window().Label1(0)->focusPolicy(), Qt::NoFocus);
+}
+
+void WindowBehaviourTest::displayAndClear_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("lastLine");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("foundRow");
+    QTest::newRow("4") << QStringLiteral("4") << QStringLiteral("Числото 4 се среща в ред 3") << 4
+                       << 3;
+    QTest::newRow("99") << QStringLiteral("99") << QStringLiteral("Числото 99 се среща в ред 19")
+                        << 99 << 19;
+    QTest::newRow("-3") << QStringLiteral("-3")
+                        << QStringLiteral("Числото -3 не се среща в триъгълника") << 0 << 0;
+    QTest::newRow(" 7") << QStringLiteral(" 7") << QStringLiteral("Числото 7 се среща в ред 7") << 7
+                        << 7;
+}
+
+void WindowBehaviourTest::displayAndClear()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, lastLine);
+    QFETCH(int, rows);
+    QFETCH(int, foundRow);
+    m_fixture.type(text);
+    m_fixture.click(0);
+    QCOMPARE(m_fixture.input()->text(), text);
+    const QStringList lines = m_fixture.outputText().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), rows + 1);
+    QCOMPARE(lines.last(), lastLine);
+    QCOMPARE(m_fixture.outputText().toStdString(), m_fixture.window().state().output);
+    QCOMPARE(int(m_fixture.window().state().FoundFlag), foundRow ? 2 : 0);
+    QCOMPARE(int(m_fixture.window().state().FoundRow), foundRow);
+
+    m_fixture.click(1);
+    QVERIFY(m_fixture.input()->text().isEmpty());
+    QVERIFY(m_fixture.outputText().isEmpty());
+    QCOMPARE(int(m_fixture.window().state().FoundFlag), 0);
+    QCOMPARE(int(m_fixture.window().state().FoundRow), foundRow);
+
+    m_fixture.click(1); // clearing empty boxes changes nothing
+    QVERIFY(m_fixture.input()->text().isEmpty());
+    QVERIFY(m_fixture.outputText().isEmpty());
+    QCOMPARE(int(m_fixture.window().state().FoundFlag), 0);
+}
+
+void WindowBehaviourTest::displayTwiceReplaces()
+{
+    m_fixture.type(QStringLiteral("6"));
+    m_fixture.click(0);
+    m_fixture.type(QStringLiteral("2"));
+    m_fixture.click(0);
+    QCOMPARE(m_fixture.outputText(), QStringLiteral("1\r\n2 2\r\nЧислото 2 се среща в ред 2"));
+}
+
+void WindowBehaviourTest::clearThenDisplayEmpty()
+{
+    m_fixture.type(QStringLiteral("9"));
+    m_fixture.click(0);
+    m_fixture.click(1);
+    m_fixture.click(0);
+    QCOMPARE(m_fixture.outputText(), QStringLiteral("Числото 0 не се среща в триъгълника"));
+    QCOMPARE(int(m_fixture.window().state().FoundRow), 0);
+    QCOMPARE(int(m_fixture.window().state().FoundFlag), 0);
+}
+
+void WindowBehaviourTest::enterDisplays()
+{
+    m_fixture.type(QStringLiteral("2"));
+    QTest::keyClick(m_fixture.input(), Qt::Key_Return);
+    QCOMPARE(m_fixture.outputText(), QStringLiteral("1\r\n2 2\r\nЧислото 2 се среща в ред 2"));
+    m_fixture.type(QStringLiteral("1"));
+    QTest::keyClick(m_fixture.input(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(m_fixture.outputText(), QStringLiteral("1\r\nЧислото 1 се среща в ред 1"));
+}
+
+void WindowBehaviourTest::decimalSeparatorIsTheSystemLocales()
+{
+    // CTest runs this once more under a Bulgarian locale, where it is a comma.
+    m_fixture.type(QStringLiteral(".5"));
+    m_fixture.click(0);
+    QCOMPARE(m_fixture.outputText(), QStringLiteral("Числото 0") +
+                                         QLocale::system().decimalPoint() +
+                                         QStringLiteral("5 не се среща в триъгълника"));
+}
+
+void WindowBehaviourTest::outputShownFromFirstLine()
+{
+    auto *output = qobject_cast<QPlainTextEdit *>(m_fixture.window().Text2(1));
+    m_fixture.type(QStringLiteral("99"));
+    m_fixture.click(0);
+    output->verticalScrollBar()->setValue(output->verticalScrollBar()->maximum());
+    m_fixture.type(QStringLiteral("98"));
+    m_fixture.click(0);
+    QVERIFY(output->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(output->verticalScrollBar()->value(), 0);
+    QCOMPARE(output->cursorForPosition(QPoint(2, 2)).blockNumber(), 0);
+}
+
+void WindowBehaviourTest::errorIsShownAndWindowLives()
+{
+    // No two characters read as 32768 or more; widen the box to get there.
+    m_fixture.input()->setMaxLength(5);
+    m_fixture.type(QStringLiteral("40000"));
+    QString shown;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    m_fixture.click(0);
+    closer.stop();
+
+    QVERIFY2(shown.contains(QStringLiteral("Overflow")), qPrintable(shown));
+    QVERIFY(m_fixture.window().isVisible());
+    QCOMPARE(m_fixture.input()->text(), QStringLiteral("40000"));
+    QVERIFY(m_fixture.outputText().isEmpty());
+    QCOMPARE(int(m_fixture.window().state().FoundFlag), 0);
+
+    m_fixture.type(QStringLiteral("4"));
+    m_fixture.click(0);
+    QVERIFY(m_fixture.outputText().endsWith(QStringLiteral("Числото 4 се среща в ред 3")));
+}
+
+QTEST_MAIN(WindowBehaviourTest)
+#include "tst_windowbehaviour.moc"
