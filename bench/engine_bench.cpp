@@ -1,3 +1,4 @@
+#include "digits.h"
 #include "literal.h"
 #include "triangle.h"
 
@@ -45,7 +46,7 @@ void ShowTriangleSweep(benchmark::State &bench)
 BENCHMARK(ShowTriangleSweep)->DenseRange(1, 92, 7)->Arg(99)->MinTime(0.05);
 
 // The floor: only the 4,950 entries of rows 1..99 written into a buffer that
-// is already large enough. No search, no verdict, no conversions.
+// is already large enough, with std::to_chars. No search, no verdict.
 void FormatFloor(benchmark::State &bench)
 {
     std::string buffer(32 * 1024, '\0');
@@ -65,6 +66,26 @@ void FormatFloor(benchmark::State &bench)
     }
 }
 BENCHMARK(FormatFloor);
+
+// The same with the engine's own digit writer.
+void FormatFloorOwnDigits(benchmark::State &bench)
+{
+    std::string buffer(32 * 1024, '\0');
+    for (auto _ : bench) {
+        char *p = buffer.data();
+        for (std::uint32_t n = 1; n <= 99; ++n) {
+            for (std::uint32_t k = 1; k <= n; ++k) {
+                p = WriteDigits(p, k * (n - k + 1));
+                *p++ = ' ';
+            }
+            p[-1] = '\r';
+            *p++ = '\n';
+        }
+        benchmark::DoNotOptimize(p);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(FormatFloorOwnDigits);
 
 void LiteralCopyOnEveryAppend(benchmark::State &bench)
 {

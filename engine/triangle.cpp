@@ -1,7 +1,8 @@
 #include "triangle.h"
 
+#include "digits.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -32,43 +33,6 @@ std::size_t outputSizeHint(double rows)
     return std::min(count * (count + 1) / 2 * 12 + count * LineBreak.size() + 128, Enough);
 }
 
-// Entries are positive and below 2^32 for every row a 16-bit counter
-// reaches; written two digits at a time, as std::to_chars does, but inlined
-// into the row loop.
-inline char *writeEntry(char *p, std::int64_t entry)
-{
-    static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324"
-                                    "25262728293031323334353637383940414243444546474849"
-                                    "50515253545556575859606162636465666768697071727374"
-                                    "75767778798081828384858687888990919293949596979899";
-    auto value = std::uint32_t(entry);
-    const int length = value < 10           ? 1
-                       : value < 100        ? 2
-                       : value < 1000       ? 3
-                       : value < 10000      ? 4
-                       : value < 100000     ? 5
-                       : value < 1000000    ? 6
-                       : value < 10000000   ? 7
-                       : value < 100000000  ? 8
-                       : value < 1000000000 ? 9
-                                            : 10;
-    char *const end = p + length;
-    char *q = end;
-    while (value >= 100) {
-        const std::uint32_t pair = value % 100 * 2;
-        value /= 100;
-        *--q = Pairs[pair + 1];
-        *--q = Pairs[pair];
-    }
-    if (value >= 10) {
-        *--q = Pairs[value * 2 + 1];
-        *--q = Pairs[value * 2];
-    } else {
-        *--q = char('0' + value);
-    }
-    return end;
-}
-
 // Writes row v (a whole number from 1 to 32767) at p and returns the end. The entries
 // are exact integers, and NumberText writes a whole double below 10^15 as an
 // integer, so they are formatted as integers straight into the buffer. Only
@@ -87,19 +51,19 @@ char *writeRow(char *p, double v, double searched, Integer16 &foundFlag)
     const auto n = std::int64_t(v);
     const bool even = n % 2 == 0;
     Integer16 half = ToInteger16(double(even ? n / 2 : n / 2 + 1));
-    p = writeEntry(p, n);
+    p = WriteDigits(p, std::uint32_t(n));
     noteIfSearched(n);
     for (std::int64_t k = 2; k <= half; ++k) {
         const std::int64_t entry = k * (n - k + 1);
         *p++ = ' ';
-        p = writeEntry(p, entry);
+        p = WriteDigits(p, std::uint32_t(entry));
         noteIfSearched(entry);
     }
     if (!even)
         half = CheckedSubtract(half, 1);
     for (std::int64_t k = half; k >= 1; --k) {
         *p++ = ' ';
-        p = writeEntry(p, k * (n - k + 1));
+        p = WriteDigits(p, std::uint32_t(k * (n - k + 1)));
     }
     return std::copy(LineBreak.begin(), LineBreak.end(), p);
 }
