@@ -35,6 +35,7 @@ private slots:
     void displayTwiceReplaces();
     void clearThenDisplayEmpty();
     void enterDisplays();
+    void keysPressFocusedButtons();
     void decimalSeparatorIsTheSystemLocales();
     void outputShownFromFirstLine();
     void errorIsShownAndWindowLives();
@@ -197,6 +198,20 @@ void WindowBehaviourTest::enterDisplays()
     m_fixture.type(QStringLiteral("1"));
     QTest::keyClick(m_fixture.input(), Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(m_fixture.outputText(), QStringLiteral("1\r\nЧислото 1 се среща в ред 1"));
+}
+
+void WindowBehaviourTest::keysPressFocusedButtons()
+{
+    m_fixture.type(QStringLiteral("3"));
+    QPushButton *display = m_fixture.window().Command1(0);
+    display->setFocus();
+    QTest::keyClick(display, Qt::Key_Space);
+    QVERIFY(m_fixture.outputText().endsWith(QStringLiteral("Числото 3 се среща в ред 3")));
+    QPushButton *clear = m_fixture.window().Command1(1);
+    clear->setFocus();
+    QTest::keyClick(clear, Qt::Key_Return);
+    QVERIFY(m_fixture.outputText().isEmpty());
+    QVERIFY(m_fixture.input()->text().isEmpty());
 }
 
 void WindowBehaviourTest::decimalSeparatorIsTheSystemLocales()

@@ -57,6 +57,8 @@ QPushButton *MakeButton(QWidget *parent, const char *caption, const QColor &face
 {
     auto *button = new QPushButton(fromUtf8(caption), parent);
     button->setAccessibleName(button->text());
+    // Enter on a focused button presses it, as Space does.
+    button->setAutoDefault(true);
     // A style sheet, not the palette: most styles draw buttons with
     // gradients that only tint the face.
     // Widgets with a style sheet take no font from their parent.
