@@ -15,13 +15,19 @@ constexpr std::string_view VerdictStart = "Числото ";
 constexpr std::string_view FoundInRow = " се среща в ред ";
 constexpr std::string_view NotFound = " не се среща в триъгълника";
 
-// Room for one row of n entries, none above (n + 1)^2 / 4, each with a blank.
-std::size_t rowSizeBound(std::int64_t n)
+// Characters an entry of rows up to n can take, with its blank: no entry
+// is above (n + 1)^2 / 4.
+std::size_t entryWidthBound(std::int64_t n)
 {
     std::size_t digits = 1;
     for (std::int64_t largest = (n + 1) * (n + 1) / 4; largest >= 10; largest /= 10)
         ++digits;
-    return std::size_t(n) * (digits + 1) + LineBreak.size();
+    return digits + 1;
+}
+
+std::size_t rowSizeBound(std::int64_t n)
+{
+    return std::size_t(n) * entryWidthBound(n) + LineBreak.size();
 }
 
 // Room for rows 1..rows and the verdict, up to a point: past it the text
@@ -29,8 +35,10 @@ std::size_t rowSizeBound(std::int64_t n)
 std::size_t outputSizeHint(double rows)
 {
     constexpr std::size_t Enough = std::size_t(1) << 24;
-    const auto count = rows >= 1 ? std::size_t(std::min(rows, 32768.0)) : 0;
-    return std::min(count * (count + 1) / 2 * 12 + count * LineBreak.size() + 128, Enough);
+    const auto count = rows >= 1 ? std::int64_t(std::min(rows, 32768.0)) : 0;
+    const std::size_t entries = std::size_t(count) * std::size_t(count + 1) / 2;
+    return std::min(entries * entryWidthBound(count) + std::size_t(count) * LineBreak.size() + 128,
+                    Enough);
 }
 
 // Writes row v (a whole number from 1 to 32767) at p and returns the end. The entries
