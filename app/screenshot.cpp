@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication application(argc, argv);
-    zerkovan::DescribeApplication();
+    zerkovan::PrepareApplication();
     zerkovan::Zerkovan window;
     window.show();
     qobject_cast<QLineEdit *>(window.Text2(0))->setText(QStringLiteral("4"));

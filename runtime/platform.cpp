@@ -1,14 +1,20 @@
 #include "platform.h"
 
+#include "accessibility.h"
+#include "display.h"
 #include "maker.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <utility>
 
 namespace zerkovan {
 
@@ -17,31 +23,47 @@ namespace {
 constexpr const char *ProgramName = "Zerkovan";
 constexpr const char *ProgramVersion = "1.00";
 
+void sayCannotOpen(const std::string &reason)
+{
+    std::fprintf(stderr, "zerkovan: cannot open the window: %s\n", reason.c_str());
+}
+
 // Until the application object stands, Qt reports a missing or unreachable
-// display through several warnings and then aborts. Say it once, plainly.
+// display through several warnings and then aborts. Hold its messages back:
+// on that abort say it once, plainly; otherwise pass them on afterwards.
+QStringList &heldMessages()
+{
+    static QStringList messages;
+    return messages;
+}
+
 void startupMessageHandler(QtMsgType type, const QMessageLogContext &context,
                            const QString &message)
 {
-    const bool fromPlatform = context.category && qstrncmp(context.category, "qt.qpa", 6) == 0;
     if (type == QtFatalMsg) {
-        const QByteArray display = qgetenv("DISPLAY");
-        std::fprintf(stderr, "zerkovan: cannot open the window: display \"%s\" is not reachable\n",
-                     display.constData());
+        sayCannotOpen(UnreachableDisplayReason());
         std::_Exit(1);
     }
+    const bool fromPlatform = context.category && qstrncmp(context.category, "qt.qpa", 6) == 0;
     if (!fromPlatform)
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+        heldMessages() << qFormatLogMessage(type, context, message);
 }
 
-bool displayNamed()
+void passOnHeldMessages()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
-           !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    return true;
-#endif
+    for (const QString &message : std::exchange(heldMessages(), {}))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+void describeApplication()
+{
+    // No display name: the toolkit would append it to every window title,
+    // and the caption is the window's own.
+    QApplication::setApplicationName(QString::fromLatin1(ProgramName));
+    QApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
+    QApplication::setOrganizationName(QString::fromLatin1(MakerAddress));
+    QApplication::setOrganizationDomain(QString::fromLatin1(MakerAddress));
+    QApplication::setDesktopFileName(QString::fromLatin1(DesktopId));
 }
 
 } // namespace
@@ -62,30 +84,43 @@ void DeliverClick(QWidget *window, const std::function<void()> &handler)
     }
 }
 
-void DescribeApplication()
+bool InstallToolkitTranslation()
 {
-    QApplication::setApplicationName(QString::fromLatin1(ProgramName));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(ProgramName));
-    QApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
-    QApplication::setOrganizationName(QString::fromLatin1(MakerAddress));
-    QApplication::setOrganizationDomain(QString::fromLatin1(MakerAddress));
-    QApplication::setDesktopFileName(QString::fromLatin1(DesktopId));
+    // Where the toolkit is installed, or, in a folder deployed beside the
+    // executable, its translations/ subfolder.
+    const QStringList folders{
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    for (const QString &folder : folders) {
+        if (translator->load(QStringLiteral("qtbase_bg"), folder)) {
+            QCoreApplication::installTranslator(translator.release());
+            return true;
+        }
+    }
+    return false;
+}
+
+void PrepareApplication()
+{
+    describeApplication();
+    InstallToolkitTranslation();
+    InstallAccessibility();
 }
 
 int RunProgram(int argc, char *argv[],
                const std::function<std::unique_ptr<QWidget>()> &createWindow)
 {
-    if (!displayNamed()) {
-        std::fputs("zerkovan: cannot open the window: no display (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set)\n",
-                   stderr);
+    if (const std::string reason = NoDisplayReason(); !reason.empty()) {
+        sayCannotOpen(reason);
         return 1;
     }
     const QtMessageHandler previous = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previous);
+    passOnHeldMessages();
 
-    DescribeApplication();
+    PrepareApplication();
     const std::unique_ptr<QWidget> window = createWindow();
     window->show();
     return QApplication::exec();

@@ -17,13 +17,20 @@ std::string DecimalSeparator();
 // over window; the program stays open and keeps what the user typed.
 void DeliverClick(QWidget *window, const std::function<void()> &handler);
 
-// Starts the program: names it, opens the window that createWindow makes and
-// runs the event loop until it is closed. Returns the exit code. Without a
-// display it says so in one line on stderr and returns 1.
+// Starts the program: prepares the application, opens the window that
+// createWindow makes and runs the event loop until it is closed. Returns the
+// exit code. Without a display it says so in one line on stderr and returns 1.
 int RunProgram(int argc, char *argv[],
                const std::function<std::unique_ptr<QWidget>()> &createWindow);
 
-// Sets the program's name, version, organisation and icon; RunProgram calls it.
-void DescribeApplication();
+// Everything RunProgram sets up once the application object stands: the
+// program's name, version and organisation, the toolkit's own texts in
+// Bulgarian, and what assistive tools are told.
+void PrepareApplication();
+
+// Loads the toolkit's Bulgarian texts (context menus, message box buttons)
+// whatever the system locale. Returns false, and changes nothing, where the
+// translation is not installed.
+bool InstallToolkitTranslation();
 
 } // namespace zerkovan

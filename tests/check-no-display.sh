@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# Without a display the program says so in one line and exits non-zero,
+# Without a display the program says why in one line and exits non-zero,
 # with no abort and no Qt trace.
 set -u
 program=$1
 failed=0
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
 
 check() {
-    local what=$1; shift
-    local err status
+    local what=$1 expected=$2; shift 2
+    local err status lines
     err=$(mktemp)
     "$@" >"$err.out" 2>"$err"
     status=$?
-    local lines
     lines=$(wc -l <"$err")
     if [ "$status" -eq 0 ] || [ "$status" -ge 128 ] || [ "$lines" -ne 1 ] ||
-        [ -s "$err.out" ] || ! grep -q '^zerkovan: cannot open the window' "$err"; then
+        [ -s "$err.out" ] || ! grep -qF "zerkovan: cannot open the window: $expected" "$err"; then
         echo "FAIL: $what: exit $status, stderr:"; cat "$err"; failed=1
     else
         echo "PASS: $what: exit $status: $(cat "$err")"
@@ -22,6 +23,15 @@ check() {
     rm -f "$err" "$err.out"
 }
 
-check "no DISPLAY" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program"
-check "unreachable DISPLAY" env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:4242 "$program"
+# XDG_RUNTIME_DIR keeps the toolkit from warning that it is unset.
+env=(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$runtime")
+check "no display" "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)" \
+    "${env[@]}" "$program"
+check "unreachable X display" 'X display ":4242" is not reachable' \
+    "${env[@]}" DISPLAY=:4242 "$program"
+check "unreachable Wayland display" 'Wayland display "zerkovan-none" is not reachable' \
+    "${env[@]}" WAYLAND_DISPLAY=zerkovan-none "$program"
+check "neither reachable" \
+    'neither Wayland display "zerkovan-none" nor X display ":4242" is reachable' \
+    "${env[@]}" WAYLAND_DISPLAY=zerkovan-none DISPLAY=:4242 "$program"
 exit $failed

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Drives the program on an X server the way a user does, from outside it:
+# the window opens with its caption in both title properties, typing "4" and
+# pressing «Изведи» shows the worked example (read back through the
+# clipboard), and closing the window ends the program.
+#   usage: xvfb-run -a check-x11-program.sh PROGRAM [ARGUMENTS...]
+set -u
+caption='www.dorvelan.example  Дорвелан'
+expected=$'1\n2 2\n3 4 3\n4 6 6 4\nЧислото 4 се среща в ред 3'
+failed=0
+pass() { echo "PASS: $*"; }
+fail() { echo "FAIL: $*"; failed=1; }
+[ -n "${DISPLAY:-}" ] || { fail "no X display: run through xvfb-run"; exit 1; }
+
+"$@" &
+program=$!
+window=
+for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name "^${caption//./\\.}\$" 2>/dev/null | head -n 1)
+    [ -n "$window" ] && break
+    kill -0 $program 2>/dev/null || break
+    sleep 0.1
+done
+if [ -z "$window" ]; then
+    fail "no window titled '$caption' appeared"
+    kill $program 2>/dev/null
+    exit 1
+fi
+pass "the window opened"
+
+for property in _NET_WM_NAME WM_NAME; do
+    value=$(LC_ALL=C.UTF-8 xprop -id "$window" "$property" | sed -n 's/^[^"]*"\(.*\)"$/\1/p')
+    [ "$value" = "$caption" ] && pass "$property is the caption" ||
+        fail "$property is '$value', not '$caption'"
+done
+
+# Focus starts in the task statement; Tab leads to the input box, the output
+# box and the display button in turn.
+keys() { xdotool key --clearmodifiers --delay 50 "$@"; sleep 0.3; }
+xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+sleep 0.3
+keys Tab
+xdotool type --delay 50 4
+keys Tab Tab space
+keys shift+Tab ctrl+a ctrl+c
+shown=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
+[ "$shown" = "$expected" ] && pass "typing 4 and pressing «Изведи» shows the worked example" ||
+    fail "the output box shows '$shown'"
+
+# What a window manager sends when its close button is pressed.
+/usr/bin/python3 - "$window" <<'PYTHON'
+import sys
+from Xlib import X, display, protocol
+d = display.Display()
+window = d.create_resource_object("window", int(sys.argv[1]))
+message = protocol.event.ClientMessage(
+    window=window, client_type=d.intern_atom("WM_PROTOCOLS"),
+    data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+window.send_event(message, event_mask=X.NoEventMask)
+d.flush()
+PYTHON
+for _ in $(seq 100); do
+    kill -0 $program 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 $program 2>/dev/null; then
+    fail "the program still runs after its window was closed"
+    kill $program
+else
+    wait $program
+    status=$?
+    [ $status -eq 0 ] && pass "closing the window ended the program" ||
+        fail "the program ended with status $status"
+fi
+exit $failed
