@@ -1,5 +1,8 @@
 #include "controls.h"
 
+#include "characterlimit.h"
+#include "readonlybox.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +34,8 @@ QLabel *MakeLabel(QWidget *parent, const char *caption, const QColor &background
 QLineEdit *MakeInputBox(QWidget *parent, const char *accessibleName)
 {
     auto *box = new QLineEdit(parent);
-    box->setMaxLength(InputBoxMaxLength);
+    // Counted as a person counts characters, whatever way the text comes in.
+    box->setValidator(new CharacterLimit(InputBoxMaxLength, box));
     box->setAlignment(Qt::AlignCenter);
     box->setAccessibleName(fromUtf8(accessibleName));
     return box;
@@ -39,12 +43,7 @@ QLineEdit *MakeInputBox(QWidget *parent, const char *accessibleName)
 
 QPlainTextEdit *MakeReadOnlyBox(QWidget *parent, const char *accessibleName)
 {
-    auto *box = new QPlainTextEdit(parent);
-    box->setReadOnly(true);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box->setFocusPolicy(Qt::StrongFocus);
-    box->setTabChangesFocus(true);
-    box->setUndoRedoEnabled(false);
+    auto *box = new ReadOnlyBox(parent);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

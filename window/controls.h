@@ -14,11 +14,12 @@ namespace zerkovan {
 // A caption centred on a filled background.
 QLabel *MakeLabel(QWidget *parent, const char *caption, const QColor &background);
 
-// One line, centred, at most two characters typed or pasted.
+// One line, centred, at most two characters however they come in.
 QLineEdit *MakeInputBox(QWidget *parent, const char *accessibleName);
 
 // Several lines, word-wrapped, vertical scroll bar; the user can scroll,
-// select and copy, but not edit. Tab leaves the box.
+// select and copy, but not edit, and sees when it has the focus. Tab leaves
+// the box.
 QPlainTextEdit *MakeReadOnlyBox(QWidget *parent, const char *accessibleName);
 
 // A button whose face is filled with one flat colour.

@@ -1,0 +1,203 @@
+// The input box along every path a text comes in by: keys, the clipboard
+// (Ctrl+V, Shift+Insert, the context menu), drag-and-drop and an assistive
+// tool. It ends up holding one line of at most two whole characters.
+#include "platform.h"
+#include "windowfixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+
+using namespace zerkovan;
+
+namespace {
+
+enum class Path { Keys, CtrlV, ShiftInsert, ContextMenu, Drop, AssistiveTool };
+
+// U+1F600, outside the basic plane: two UTF-16 code units.
+const QString Emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+const QString ECombiningAcute = QStringLiteral("e\u0301");
+
+// Each user-perceived character as one key event, as a keyboard or an input
+// method delivers it.
+void typeCharacters(QLineEdit *box, const QStringList &characters)
+{
+    for (const QString &character : characters)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, character, Qt::NoModifier);
+}
+
+void pasteFromContextMenu(QLineEdit *box)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, box->rect().center(),
+                            box->mapToGlobal(box->rect().center()));
+    QApplication::sendEvent(box, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    const QString paste = QLineEdit::tr("&Paste");
+    for (QAction *action : menu->actions()) {
+        if (action->text().startsWith(paste)) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return;
+        }
+    }
+    menu->close();
+    QFAIL("no Paste in the context menu");
+}
+
+void drop(QLineEdit *box, const QString &text)
+{
+    QMimeData data;
+    data.setText(text);
+    // At the right end, after what the box holds.
+    const QPointF at(box->width() - 4, box->height() / 2);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &move);
+    QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &dropped);
+}
+
+void insert(QLineEdit *box, Path path, const QString &text)
+{
+    switch (path) {
+    case Path::Keys:
+        typeCharacters(box, {text});
+        break;
+    case Path::CtrlV:
+    case Path::ShiftInsert:
+    case Path::ContextMenu:
+        QApplication::clipboard()->setText(text);
+        if (path == Path::CtrlV)
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        else if (path == Path::ShiftInsert)
+            QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        else
+            pasteFromContextMenu(box);
+        break;
+    case Path::Drop:
+        drop(box, text);
+        break;
+    case Path::AssistiveTool:
+        QAccessible::queryAccessibleInterface(box)->editableTextInterface()->insertText(
+            int(box->text().size()), text);
+        break;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Path)
+
+class InputBoxTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareApplication(); }
+    void init() { QVERIFY(m_fixture.open()); }
+    void cleanup() { m_fixture.close(); }
+
+    void insertedText_data();
+    void insertedText();
+    void typingIntoAFullBoxIsRefused_data();
+    void typingIntoAFullBoxIsRefused();
+    void contextMenuSpeaksBulgarian();
+
+private:
+    WindowFixture m_fixture;
+};
+
+void InputBoxTest::insertedText_data()
+{
+    QTest::addColumn<Path>("path");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<QString>("expected");
+
+    const QList<std::pair<const char *, Path>> paths{{"Ctrl+V", Path::CtrlV},
+                                                     {"Shift+Insert", Path::ShiftInsert},
+                                                     {"context menu", Path::ContextMenu},
+                                                     {"drop", Path::Drop},
+                                                     {"assistive tool", Path::AssistiveTool}};
+    for (const auto &[name, path] : paths) {
+        const auto row = [name = name](const char *what) -> QTestData & {
+            return QTest::addRow("%s, %s", name, what);
+        };
+        row("emoji after 1") << path << QStringLiteral("1") << Emoji << QStringLiteral("1") + Emoji;
+        row("emoji into a full box")
+            << path << QStringLiteral("12") << Emoji << QStringLiteral("12");
+        row("line feed") << path << QString() << QStringLiteral("9\n9") << QStringLiteral("9");
+        row("CR LF") << path << QString() << QStringLiteral("1\r\n2") << QStringLiteral("1");
+        row("tab") << path << QString() << QStringLiteral("1\t2") << QStringLiteral("12");
+        row("three digits") << path << QString() << QStringLiteral("123") << QStringLiteral("12");
+        row("combining mark") << path << QString() << ECombiningAcute + QStringLiteral("xy")
+                              << ECombiningAcute + QStringLiteral("x");
+    }
+    QTest::newRow("keys, emoji after 1")
+        << Path::Keys << QStringLiteral("1") << Emoji << QStringLiteral("1") + Emoji;
+    QTest::newRow("keys, combining mark after e")
+        << Path::Keys << QStringLiteral("1e") << QStringLiteral("\u0301")
+        << QStringLiteral("1") + ECombiningAcute;
+}
+
+void InputBoxTest::insertedText()
+{
+    QFETCH(Path, path);
+    QFETCH(QString, before);
+    QFETCH(QString, inserted);
+    QFETCH(QString, expected);
+    QLineEdit *box = m_fixture.input();
+    box->setFocus();
+    QTest::keyClicks(box, before);
+    insert(box, path, inserted);
+    QCOMPARE(box->text(), expected);
+
+    // What the engine gets is what the box shows.
+    m_fixture.click(0);
+    QVERIFY(m_fixture.outputText()
+                .section(QStringLiteral("\r\n"), -1)
+                .contains(QStringLiteral("Числото ")));
+    QCOMPARE(QString::fromStdString(m_fixture.window().state().input), expected);
+}
+
+void InputBoxTest::typingIntoAFullBoxIsRefused_data()
+{
+    QTest::addColumn<int>("cursor");
+    QTest::newRow("at the start") << 0;
+    QTest::newRow("between") << 1;
+    QTest::newRow("at the end") << 2;
+}
+
+void InputBoxTest::typingIntoAFullBoxIsRefused()
+{
+    QFETCH(int, cursor);
+    QLineEdit *box = m_fixture.input();
+    box->setFocus();
+    typeCharacters(box, {QStringLiteral("4"), Emoji});
+    box->setCursorPosition(cursor == 2 ? int(box->text().size()) : cursor);
+    typeCharacters(box, {QStringLiteral("7")});
+    QCOMPARE(box->text(), QStringLiteral("4") + Emoji);
+}
+
+void InputBoxTest::contextMenuSpeaksBulgarian()
+{
+    std::unique_ptr<QMenu> menu(m_fixture.input()->createStandardContextMenu());
+    int named = 0;
+    for (const QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString text = action->text();
+        QVERIFY2(std::any_of(text.cbegin(), text.cend(),
+                             [](QChar c) { return c.script() == QChar::Script_Cyrillic; }),
+                 qPrintable(text));
+        ++named;
+    }
+    QVERIFY(named >= 6);
+}
+
+QTEST_MAIN(InputBoxTest)
+#include "tst_inputbox.moc"
