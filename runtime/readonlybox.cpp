@@ -1,0 +1,58 @@
+#include "readonlybox.h"
+
+#include <QPainter>
+
+namespace zerkovan {
+
+namespace {
+
+// Drawn inside the text area, within the document margin, so that it covers
+// no text and leaves the unfocused box exactly as the style draws it.
+constexpr int FocusRingWidth = 2;
+
+} // namespace
+
+ReadOnlyBox::ReadOnlyBox(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
+    setTabChangesFocus(true);
+    setUndoRedoEnabled(false);
+}
+
+void ReadOnlyBox::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    // A read-only box shows no caret frame of its own in most styles; the
+    // caret alone is too easy to miss.
+    if (!hasFocus())
+        return;
+    QPainter painter(viewport());
+    const int half = FocusRingWidth / 2;
+    painter.setPen(QPen(palette().color(QPalette::Highlight), FocusRingWidth));
+    painter.drawRect(viewport()->rect().adjusted(half, half, -half, -half));
+}
+
+void ReadOnlyBox::scrollContentsBy(int dx, int dy)
+{
+    QPlainTextEdit::scrollContentsBy(dx, dy);
+    // Scrolling moves the painted pixels, the ring with them; paint afresh.
+    if (hasFocus())
+        viewport()->update();
+}
+
+void ReadOnlyBox::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    viewport()->update();
+}
+
+void ReadOnlyBox::focusOutEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    viewport()->update();
+}
+
+} // namespace zerkovan

@@ -1,0 +1,24 @@
+// A text box the user reads, scrolls, selects and copies from, but does not
+// edit: not by keyboard, not by mouse, not through an assistive tool. The
+// program still assigns its text.
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace zerkovan {
+
+class ReadOnlyBox : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit ReadOnlyBox(QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+};
+
+} // namespace zerkovan

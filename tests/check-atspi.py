@@ -1,0 +1,121 @@
+#!/usr/bin/python3
+"""Drives the program through the AT-SPI bus, as a screen reader would.
+
+Run on an X server inside its own D-Bus session:
+    dbus-run-session -- xvfb-run -a python3 check-atspi.py PROGRAM
+"""
+import os
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
+
+CAPTION = "www.dorvelan.example  Дорвелан"
+WORKED_EXAMPLE = "1\n2 2\n3 4 3\n4 6 6 4\nЧислото 4 се среща в ред 3"
+failures = []
+
+
+def check(what, ok, detail=""):
+    print(("PASS: " if ok else "FAIL: ") + what + (f" ({detail})" if detail and not ok else ""))
+    if not ok:
+        failures.append(what)
+
+
+def wait_for(find, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def enable_accessibility():
+    # What a screen reader does when it starts: tell applications to talk.
+    Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
+        "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+        GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
+        None, Gio.DBusCallFlags.NONE, 5000, None)
+
+
+def application(name):
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_name() == name:
+            return app
+    return None
+
+
+def descendant(node, name, role):
+    if node.get_name() == name and node.get_role_name() == role:
+        return node
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        found = child and descendant(child, name, role)
+        if found:
+            return found
+    return None
+
+
+def text_of(node):
+    return Atspi.Text.get_text(node, 0, -1)
+
+
+def main(program):
+    enable_accessibility()
+    process = subprocess.Popen([program])
+    try:
+        app = wait_for(lambda: application("Zerkovan"))
+        check("the program appears on the accessibility bus", app is not None)
+        if app is None:
+            return
+        window = wait_for(lambda: app.get_child_count() > 0 and app.get_child_at_index(0))
+        check("the window is announced as a window (frame)", window.get_role_name() == "frame",
+              window.get_role_name())
+        check("the window is named by its caption", window.get_name() == CAPTION,
+              window.get_name())
+
+        find = lambda name, role: wait_for(lambda: descendant(window, name, role))  # noqa: E731
+        number = find("Номер на ред:", "text")
+        display = find("Изведи", "push button")
+        output = find("Резултат", "text")
+        statement = find("Условие на задачата", "text")
+        check("the input box, the display button and both read-only boxes are found",
+              None not in (number, display, output, statement))
+
+        Atspi.EditableText.set_text_contents(number, "4")
+        Atspi.Action.do_action(display, 0)
+        shown = wait_for(lambda: text_of(output) == WORKED_EXAMPLE and WORKED_EXAMPLE, 5)
+        check("a display through the bus is read back whole from the output box", bool(shown),
+              repr(text_of(output)))
+
+        for box, name in ((output, "output box"), (statement, "task statement")):
+            before = text_of(box)
+            check(f"the {name} offers no editable-text interface",
+                  "EditableText" not in box.get_interfaces(), box.get_interfaces())
+            for call, args in ((Atspi.EditableText.set_text_contents, ("written",)),
+                               (Atspi.EditableText.insert_text, (0, "x", 1)),
+                               (Atspi.EditableText.delete_text, (0, 5))):
+                try:
+                    call(box, *args)
+                except GLib.Error:
+                    pass  # refused outright: as good as ignored
+            time.sleep(0.3)
+            check(f"the {name} keeps its text through every editing call",
+                  text_of(box) == before, repr(text_of(box)[:40]))
+    finally:
+        process.terminate()
+        process.wait(10)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2 or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+        sys.exit("usage: dbus-run-session -- xvfb-run -a check-atspi.py PROGRAM")
+    main(sys.argv[1])
+    sys.exit(1 if failures else 0)

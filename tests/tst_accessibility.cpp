@@ -1,0 +1,141 @@
+// The window as an assistive tool sees it: roles, names, relations, and
+// boxes that can be read through the interface but not edited through it.
+#include "platform.h"
+#include "windowfixture.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace zerkovan;
+
+namespace {
+
+QAccessibleInterface *accessibleOf(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareApplication(); }
+    void init() { QVERIFY(m_fixture.open()); }
+    void cleanup() { m_fixture.close(); }
+
+    void readOnlyBoxesRefuseEditing_data();
+    void readOnlyBoxesRefuseEditing();
+    void outputIsReadWhole();
+    void rolesAndNames_data();
+    void rolesAndNames();
+    void labelNamesTheInputBox();
+
+private:
+    QWidget *control(const QString &name) const;
+    WindowFixture m_fixture;
+};
+
+QWidget *AccessibilityTest::control(const QString &name) const
+{
+    Zerkovan &w = m_fixture.window();
+    const QHash<QString, QWidget *> controls{{QStringLiteral("window"), &w},
+                                             {QStringLiteral("Label1(0)"), w.Label1(0)},
+                                             {QStringLiteral("Label1(1)"), w.Label1(1)},
+                                             {QStringLiteral("Text2(0)"), w.Text2(0)},
+                                             {QStringLiteral("Text2(1)"), w.Text2(1)},
+                                             {QStringLiteral("Text1(0)"), w.Text1(0)},
+                                             {QStringLiteral("Command1(0)"), w.Command1(0)},
+                                             {QStringLiteral("Command1(1)"), w.Command1(1)}};
+    return controls.value(name);
+}
+
+void AccessibilityTest::readOnlyBoxesRefuseEditing_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("output") << QStringLiteral("Text2(1)");
+    QTest::newRow("task statement") << QStringLiteral("Text1(0)");
+}
+
+void AccessibilityTest::readOnlyBoxesRefuseEditing()
+{
+    QFETCH(QString, box);
+    m_fixture.type(QStringLiteral("4"));
+    m_fixture.click(0);
+    auto *widget = qobject_cast<QPlainTextEdit *>(control(box));
+    const QString before = widget->toPlainText();
+    QAccessibleInterface *iface = accessibleOf(widget);
+
+    // No editing calls are offered at all, so none reach the text.
+    QVERIFY(!iface->editableTextInterface());
+    iface->setText(QAccessible::Value, QStringLiteral("written by a client"));
+    QCOMPARE(widget->toPlainText(), before);
+    QVERIFY(iface->state().readOnly);
+    QVERIFY(!iface->state().editable);
+    QVERIFY(iface->textInterface());
+}
+
+void AccessibilityTest::outputIsReadWhole()
+{
+    m_fixture.type(QStringLiteral("4"));
+    m_fixture.click(0);
+    QAccessibleTextInterface *text = accessibleOf(m_fixture.window().Text2(1))->textInterface();
+    const QString expected = QStringLiteral("1\n2 2\n3 4 3\n4 6 6 4\nЧислото 4 се среща в ред 3");
+    QCOMPARE(text->characterCount(), int(expected.size()));
+    QCOMPARE(text->text(0, text->characterCount()), expected);
+    int start = 0;
+    int end = 0;
+    QCOMPARE(text->textAtOffset(6, QAccessible::LineBoundary, &start, &end),
+             QStringLiteral("3 4 3\n"));
+    QCOMPARE(accessibleOf(m_fixture.window().Text2(1))->text(QAccessible::Value), expected);
+}
+
+void AccessibilityTest::rolesAndNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("window") << QStringLiteral("window") << QAccessible::Window
+                            << QStringLiteral("www.dorvelan.example  Дорвелан");
+    QTest::newRow("title") << QStringLiteral("Label1(0)") << QAccessible::StaticText
+                           << QStringLiteral("Зеркован");
+    QTest::newRow("input") << QStringLiteral("Text2(0)") << QAccessible::EditableText
+                           << QStringLiteral("Номер на ред:");
+    QTest::newRow("output") << QStringLiteral("Text2(1)") << QAccessible::EditableText
+                            << QStringLiteral("Резултат");
+    QTest::newRow("statement") << QStringLiteral("Text1(0)") << QAccessible::EditableText
+                               << QStringLiteral("Условие на задачата");
+    QTest::newRow("display") << QStringLiteral("Command1(0)") << QAccessible::Button
+                             << QStringLiteral("Изведи");
+    QTest::newRow("clear") << QStringLiteral("Command1(1)") << QAccessible::Button
+                           << QStringLiteral("Изчисти");
+}
+
+void AccessibilityTest::rolesAndNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    QAccessibleInterface *iface = accessibleOf(this->control(control));
+    QCOMPARE(iface->role(), role);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+}
+
+void AccessibilityTest::labelNamesTheInputBox()
+{
+    // Each pair holds another control and what it is to this one.
+    const auto labels = accessibleOf(m_fixture.window().Text2(0))->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.first().first->object(), m_fixture.window().Label1(1));
+    const auto labelled =
+        accessibleOf(m_fixture.window().Label1(1))->relations(QAccessible::Labelled);
+    QCOMPARE(labelled.size(), 1);
+    QCOMPARE(labelled.first().first->object(), m_fixture.window().Text2(0));
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
