@@ -35,6 +35,8 @@ void NumbersTest::valFromText_data()
     QTest::newRow("blank after") << QByteArray("7 ") << 7.0;
     QTest::newRow("tab and line feed") << QByteArray("\t7\n") << 7.0;
     QTest::newRow("blank inside") << QByteArray("1 2") << 12.0;
+    QTest::newRow("line feed before") << QByteArray("\n7") << 7.0;
+    QTest::newRow("line feed inside") << QByteArray("1\n2") << 12.0;
     QTest::newRow("carriage return ends") << QByteArray("1\r2") << 1.0;
     QTest::newRow("no-break space ends") << QByteArray("1\u00A02") << 1.0;
     QTest::newRow("full-width digit") << QByteArray("\uFF17") << 0.0;
@@ -61,6 +63,7 @@ void NumbersTest::valFromText_data()
     QTest::newRow("&o") << QByteArray("&o") << 0.0;
     QTest::newRow("&hF") << QByteArray("&hF") << 15.0;
     QTest::newRow("&O17") << QByteArray("&O17") << 15.0;
+    QTest::newRow("&o17") << QByteArray("&o17") << 15.0;
     QTest::newRow("&HFFFF") << QByteArray("&HFFFF") << -1.0;
     QTest::newRow("&H8000") << QByteArray("&H8000") << -32768.0;
     QTest::newRow("&H7FFF") << QByteArray("&H7FFF") << 32767.0;
@@ -125,6 +128,8 @@ void NumbersTest::numberText_data()
     QTest::newRow("0.000001") << 0.000001 << dot << QByteArray("0.000001");
     QTest::newRow("15 digits after point") << 1e-15 << dot << QByteArray("0.000000000000001");
     QTest::newRow("1E-16") << 1e-16 << dot << QByteArray("1E-16");
+    QTest::newRow("exponent 10") << 1.23456789012e-10 << dot << QByteArray("1.23456789012E-10");
+    QTest::newRow("exponent 9") << 1.23456789012e-9 << dot << QByteArray("1.23456789012E-09");
     QTest::newRow("5.6789E-12") << 5.6789e-12 << dot << QByteArray("5.6789E-12");
     QTest::newRow("5.6789E-12 comma") << 5.6789e-12 << comma << QByteArray("5,6789E-12");
     QTest::newRow("1E+300") << 1e300 << dot << QByteArray("1E+300");

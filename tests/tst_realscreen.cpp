@@ -1,8 +1,11 @@
-// On a real X server: what the screen shows of the window, pixel by pixel.
+// On a real X server: what the screen shows of the window, pixel by pixel,
+// and text pasted from selections that another program owns.
 #include "zerkovan.h"
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -17,6 +20,8 @@ private slots:
     void initTestCase();
     void screenShowsTheColours_data();
     void screenShowsTheColours();
+    void pasteFromAnotherProgram_data();
+    void pasteFromAnotherProgram();
 
 private:
     Zerkovan m_window;
@@ -26,7 +31,7 @@ private:
 void RealScreenTest::initTestCase()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        QSKIP("needs an X server (run through run-under-xvfb)");
+        QFAIL("needs an X server: run it through run-under-xvfb.sh");
     m_window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_window));
     QTest::qWait(300); // let the server finish drawing
@@ -66,6 +71,40 @@ void RealScreenTest::screenShowsTheColours()
     const QPoint local = where.x() < 0 ? QPoint(widget->width(), widget->height()) + where : where;
     const QPoint global = widget->mapToGlobal(local) * m_window.devicePixelRatio();
     QCOMPARE(m_screen.pixelColor(global), colour);
+}
+
+void RealScreenTest::pasteFromAnotherProgram_data()
+{
+    QTest::addColumn<QString>("selection"); // as xclip names it
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Ctrl+V, line feed")
+        << QStringLiteral("clipboard") << QStringLiteral("9\n9") << QStringLiteral("9");
+    QTest::newRow("middle click, tab")
+        << QStringLiteral("primary") << QStringLiteral("1\t2") << QStringLiteral("12");
+}
+
+void RealScreenTest::pasteFromAnotherProgram()
+{
+    QFETCH(QString, selection);
+    QFETCH(QString, offered);
+    QFETCH(QString, expected);
+    // xclip keeps owning the selection until another program takes it over.
+    QProcess owner;
+    owner.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), selection});
+    QVERIFY2(owner.waitForStarted(), "xclip is not installed");
+    owner.write(offered.toUtf8());
+    owner.closeWriteChannel();
+    QVERIFY(owner.waitForFinished()); // it forks to serve the selection
+
+    auto *input = qobject_cast<QLineEdit *>(m_window.Text2(0));
+    input->clear();
+    input->setFocus();
+    if (selection == QLatin1String("primary"))
+        QTest::mouseClick(input, Qt::MiddleButton);
+    else
+        QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(input->text(), expected);
 }
 
 QTEST_MAIN(RealScreenTest)

@@ -38,6 +38,7 @@ private slots:
     void keysPressFocusedButtons();
     void decimalSeparatorIsTheSystemLocales();
     void outputShownFromFirstLine();
+    void keyboardSelectionStartsAtTheTop();
     void errorIsShownAndWindowLives();
 
 private:
@@ -237,10 +238,24 @@ void WindowBehaviourTest::outputShownFromFirstLine()
     QCOMPARE(output->cursorForPosition(QPoint(2, 2)).blockNumber(), 0);
 }
 
+void WindowBehaviourTest::keyboardSelectionStartsAtTheTop()
+{
+    m_fixture.type(QStringLiteral("12"));
+    m_fixture.click(0);
+    QApplication::setActiveWindow(&m_fixture.window());
+    m_fixture.input()->setFocus();
+    QTest::keyClick(m_fixture.input(), Qt::Key_Tab);
+    auto *output = qobject_cast<QPlainTextEdit *>(m_fixture.window().Text2(1));
+    QCOMPARE(QApplication::focusWidget(), output);
+    QTest::keyClick(output, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(output, Qt::Key_End, Qt::ShiftModifier);
+    QCOMPARE(output->textCursor().selectedText(), QStringLiteral("1\u20292 2"));
+}
+
 void WindowBehaviourTest::errorIsShownAndWindowLives()
 {
-    // No two characters read as 32768 or more; widen the box to get there.
-    m_fixture.input()->setMaxLength(5);
+    // No two characters read as 32768 or more; lift the box's limit to get there.
+    m_fixture.input()->setValidator(nullptr);
     m_fixture.type(QStringLiteral("40000"));
     QString shown;
     QTimer closer;

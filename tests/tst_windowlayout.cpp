@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <cmath>
 
 using namespace zerkovan;
 
@@ -26,8 +27,8 @@ private slots:
     void init() { QVERIFY(m_fixture.open()); }
     void cleanup() { m_fixture.close(); }
 
-    void geometryAt96Dpi_data();
-    void geometryAt96Dpi();
+    void geometryFollowsTwipsTable_data();
+    void geometryFollowsTwipsTable();
     void layoutScalesWithDpi_data();
     void layoutScalesWithDpi();
     void colours_data();
@@ -37,6 +38,8 @@ private slots:
     void programMetadata();
     void iconFilesShowOneImage();
     void accessibleNames();
+    void focusIsVisible_data();
+    void focusIsVisible();
 
 private:
     WindowFixture m_fixture;
@@ -44,28 +47,37 @@ private:
 
 void WindowLayoutTest::initTestCase()
 {
-    QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0);
+    // CTest runs the geometry check again on screens of 120 and 144 dpi.
+    const qreal expected = qEnvironmentVariableIsSet("ZERKOVAN_TEST_DPI")
+                               ? qEnvironmentVariableIntValue("ZERKOVAN_TEST_DPI")
+                               : 96;
+    QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInch(), expected);
 }
 
-void WindowLayoutTest::geometryAt96Dpi_data()
+void WindowLayoutTest::geometryFollowsTwipsTable_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QRect>("pixels");
-    // Twips at 96 dpi: 15 twips a pixel.
-    QTest::newRow("Label1(0)") << QStringLiteral("Label1(0)") << QRect(64, 0, 361, 25);
-    QTest::newRow("Label1(1)") << QStringLiteral("Label1(1)") << QRect(8, 40, 105, 25);
-    QTest::newRow("Text2(0)") << QStringLiteral("Text2(0)") << QRect(112, 40, 105, 27);
-    QTest::newRow("Command1(0)") << QStringLiteral("Command1(0)") << QRect(256, 40, 73, 25);
-    QTest::newRow("Command1(1)") << QStringLiteral("Command1(1)") << QRect(384, 40, 73, 25);
-    QTest::newRow("Text2(1)") << QStringLiteral("Text2(1)") << QRect(8, 80, 457, 155);
-    QTest::newRow("Text1(0)") << QStringLiteral("Text1(0)") << QRect(8, 248, 457, 169);
-    QTest::newRow("Text1(1)") << QStringLiteral("Text1(1)") << QRect(40, 312, 449, 121);
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Label1(0)") << QStringLiteral("Label1(0)") << QRect(960, 0, 5415, 375);
+    QTest::newRow("Label1(1)") << QStringLiteral("Label1(1)") << QRect(120, 600, 1575, 375);
+    QTest::newRow("Text2(0)") << QStringLiteral("Text2(0)") << QRect(1680, 600, 1575, 405);
+    QTest::newRow("Command1(0)") << QStringLiteral("Command1(0)") << QRect(3840, 600, 1095, 375);
+    QTest::newRow("Command1(1)") << QStringLiteral("Command1(1)") << QRect(5760, 600, 1095, 375);
+    QTest::newRow("Text2(1)") << QStringLiteral("Text2(1)") << QRect(120, 1200, 6855, 2325);
+    QTest::newRow("Text1(0)") << QStringLiteral("Text1(0)") << QRect(120, 3720, 6855, 2535);
+    QTest::newRow("Text1(1)") << QStringLiteral("Text1(1)") << QRect(600, 4680, 6735, 1815);
+    QTest::newRow("client area") << QString() << QRect(0, 0, 7215, 6360);
 }
 
-void WindowLayoutTest::geometryAt96Dpi()
+void WindowLayoutTest::geometryFollowsTwipsTable()
 {
     QFETCH(QString, control);
-    QFETCH(QRect, pixels);
+    QFETCH(QRect, twips);
+    // Worked out here, not by the window's own conversion.
+    const qreal dpi = m_fixture.window().screen()->logicalDotsPerInch();
+    const auto pixels = [dpi](int value) { return int(std::lround(value * dpi / 1440)); };
+    const QRect expected(pixels(twips.x()), pixels(twips.y()), pixels(twips.width()),
+                         pixels(twips.height()));
     const QHash<QString, QWidget *> controls{
         {QStringLiteral("Label1(0)"), m_fixture.window().Label1(0)},
         {QStringLiteral("Label1(1)"), m_fixture.window().Label1(1)},
@@ -76,8 +88,8 @@ void WindowLayoutTest::geometryAt96Dpi()
         {QStringLiteral("Text1(0)"), m_fixture.window().Text1(0)},
         {QStringLiteral("Text1(1)"), m_fixture.window().Text1(1)},
     };
-    QCOMPARE(controls.value(control)->geometry(), pixels);
-    QCOMPARE(m_fixture.window().size(), QSize(481, 424));
+    QWidget *widget = control.isEmpty() ? &m_fixture.window() : controls.value(control);
+    QCOMPARE(control.isEmpty() ? QRect(QPoint(), widget->size()) : widget->geometry(), expected);
     QCOMPARE(m_fixture.window().minimumSize(), m_fixture.window().maximumSize());
     QVERIFY(!(m_fixture.window().windowFlags() & Qt::WindowMaximizeButtonHint));
 }
@@ -162,6 +174,13 @@ void WindowLayoutTest::staticTexts()
                             "които N = x*y. "));
     QVERIFY(statement[20].endsWith(QStringLiteral("това е ред с номер: x + y - 1.")));
     QVERIFY(statement[21].isEmpty());
+    // Lines 9 to 14 show what the program writes for 4.
+    QCOMPARE(statement[8], QStringLiteral("Пример: 4:"));
+    WindowState example;
+    example.input = "4";
+    zerkovan::ShowTriangle(example, ".");
+    QCOMPARE(statement.mid(9, 5).join(QStringLiteral("\r\n")),
+             QString::fromStdString(example.output));
     QCOMPARE(m_fixture.window().Text1(0)->verticalScrollBar()->value(), 0);
     QVERIFY(!m_fixture.window().Text1(1)->isVisible());
     QVERIFY(m_fixture.input()->text().isEmpty());
@@ -174,7 +193,7 @@ void WindowLayoutTest::staticTexts()
 
 void WindowLayoutTest::programMetadata()
 {
-    DescribeApplication();
+    PrepareApplication();
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Zerkovan"));
     QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
     QCOMPARE(QApplication::organizationDomain(), QStringLiteral("www.dorvelan.example"));
@@ -202,6 +221,42 @@ void WindowLayoutTest::accessibleNames()
     QCOMPARE(m_fixture.window().Label1(1)->buddy(), m_fixture.window().Text2(0));
     for (QWidget *control : m_fixture.window().findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         QVERIFY2(!control->accessibleName().isEmpty(), control->metaObject()->className());
+}
+
+void WindowLayoutTest::focusIsVisible_data()
+{
+    QTest::addColumn<int>("control"); // index into the tab order
+    QTest::newRow("Text1(0)") << 0;
+    QTest::newRow("Text2(0)") << 1;
+    QTest::newRow("Text2(1)") << 2;
+    QTest::newRow("Command1(0)") << 3;
+    QTest::newRow("Command1(1)") << 4;
+}
+
+void WindowLayoutTest::focusIsVisible()
+{
+    QFETCH(int, control);
+    Zerkovan &window = m_fixture.window();
+    const QList<QWidget *> tabOrder{window.Text1(0), window.Text2(0), window.Text2(1),
+                                    window.Command1(0), window.Command1(1)};
+    QWidget *widget = tabOrder[control];
+    QWidget *elsewhere = tabOrder[(control + 1) % tabOrder.size()];
+    QApplication::setActiveWindow(&window);
+    elsewhere->setFocus();
+    const QImage unfocused = widget->grab().toImage();
+    widget->setFocus();
+    QVERIFY(widget->hasFocus());
+    const QImage focused = widget->grab().toImage();
+    elsewhere->setFocus();
+    QCOMPARE(widget->grab().toImage(), unfocused);
+
+    // More than a caret: a mark along at least half the control's outline.
+    int changed = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x)
+            changed += focused.pixel(x, y) != unfocused.pixel(x, y);
+    }
+    QVERIFY2(changed >= widget->width() + widget->height(), qPrintable(QString::number(changed)));
 }
 
 QTEST_MAIN(WindowLayoutTest)
