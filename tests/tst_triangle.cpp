@@ -11,11 +11,17 @@ QString outputOf(const WindowState &state)
     return QString::fromStdString(state.output);
 }
 
+// Runs the engine on state as the display button does, with a new input.
+void display(WindowState &state, std::string input, std::string_view separator = ".")
+{
+    state.input = std::move(input);
+    ShowTriangle(state, separator);
+}
+
 WindowState runFor(const QByteArray &input, std::string_view separator = ".")
 {
     WindowState state;
-    state.input = input.toStdString();
-    ShowTriangle(state, separator);
+    display(state, input.toStdString(), separator);
     return state;
 }
 
@@ -162,10 +168,8 @@ void TriangleTest::workedExample()
 void TriangleTest::secondRunReplacesFirst()
 {
     WindowState state;
-    state.input = "6";
-    ShowTriangle(state, ".");
-    state.input = "2";
-    ShowTriangle(state, ".");
+    display(state, "6");
+    display(state, "2");
     QCOMPARE(outputOf(state), QStringLiteral("1\r\n2 2\r\nЧислото 2 се среща в ред 2"));
     QCOMPARE(int(state.FoundRow), 2);
 }

@@ -82,6 +82,10 @@ void SetBackground(QWidget *widget, const QColor &colour)
 QFont WindowFont()
 {
     QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+    // Where Times New Roman is not installed (Linux, Wine), its metric twin
+    // takes its place, Cyrillic included.
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    font.setStyleHint(QFont::Serif);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
