@@ -1,0 +1,26 @@
+# Checks of the Linux program on real display servers and as installed.
+
+# On a real X server (Xvfb): the window's pixels and pastes from other
+# programs in-process; the program itself driven from outside; and the
+# program as a screen reader reaches it over the AT-SPI bus.
+set(xvfb ${CMAKE_CURRENT_SOURCE_DIR}/run-under-xvfb.sh)
+add_executable(tst_realscreen tst_realscreen.cpp)
+target_link_libraries(tst_realscreen PRIVATE Qt6::Test zerkovan_window)
+add_test(NAME tst_realscreen COMMAND ${xvfb} $<TARGET_FILE:tst_realscreen>)
+add_test(NAME x11_program
+         COMMAND ${xvfb} ${CMAKE_CURRENT_SOURCE_DIR}/check-x11-program.sh $<TARGET_FILE:zerkovan>)
+add_test(NAME atspi COMMAND dbus-run-session -- ${xvfb}
+                            ${CMAKE_CURRENT_SOURCE_DIR}/check-atspi.py $<TARGET_FILE:zerkovan>)
+
+# On a Wayland compositor (headless Weston) with no X display.
+add_executable(tst_wayland tst_wayland.cpp windowfixture.h)
+target_link_libraries(tst_wayland PRIVATE Qt6::Test zerkovan_window)
+add_test(NAME tst_wayland
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run-under-weston.sh $<TARGET_FILE:tst_wayland>)
+set_tests_properties(tst_realscreen x11_program atspi tst_wayland PROPERTIES TIMEOUT 120)
+
+add_test(NAME no_display COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-no-display.sh
+                                 $<TARGET_FILE:zerkovan>)
+add_test(NAME windows_resources COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-windows-resources.sh
+                                        ${PROJECT_SOURCE_DIR}/app/zerkovan.rc)
+add_test(NAME install COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-install.sh ${PROJECT_BINARY_DIR})

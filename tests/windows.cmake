@@ -1,0 +1,23 @@
+# Cross-built for Windows: every suite runs as a Windows executable under
+# Wine, in a throwaway prefix in the build folder, beside the Qt and MinGW
+# DLLs where they lie. ctest itself runs on an X server (make test-windows),
+# which Wine needs even for programs without a window.
+set(wine_run ${CMAKE_CURRENT_SOURCE_DIR}/wine-run.sh)
+set(ZERKOVAN_TEST_RUNNER ${wine_run} --qtest)
+list(JOIN ZERKOVAN_RUNTIME_DLL_DIRS ":" runtime_dirs)
+set(ZERKOVAN_TEST_ENVIRONMENT
+    "ZERKOVAN_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix"
+    "ZERKOVAN_WINE_DLL_DIRS=$<TARGET_FILE_DIR:Qt6::Core>:${runtime_dirs}"
+    "QT_PLUGIN_PATH=$<TARGET_FILE_DIR:Qt6::QOffscreenIntegrationPlugin>/.."
+    # The offscreen platform finds fonts in a folder, not the system's.
+    "QT_QPA_FONTDIR=/usr/share/fonts/truetype/liberation")
+
+# The program as deployed: run from its folder, with nothing else to lean on.
+set(deploy ${CMAKE_BINARY_DIR}/deploy)
+add_test(NAME deployed_program
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-x11-program.sh ${wine_run} ${deploy}/Zerkovan.exe)
+set_tests_properties(deployed_program PROPERTIES TIMEOUT 120
+                     ENVIRONMENT "ZERKOVAN_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
+add_test(NAME deploy_folder COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-deploy-folder.sh ${deploy})
+add_test(NAME version_record COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-exe-resources.sh
+                                     ${deploy}/Zerkovan.exe ${PROJECT_SOURCE_DIR}/app/zerkovan.ico)
