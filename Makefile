@@ -5,7 +5,8 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build test test-asan fuzz run screenshot bench clean windows test-windows
+.PHONY: deps configure build test test-asan fuzz run screenshot bench clean windows test-windows \
+	package lint coverage
 
 deps:
 	@scripts/install-deps
@@ -18,6 +19,35 @@ build: configure
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure
+
+# The Debian package, build/zerkovan_<version>_<arch>.deb; make test checks it.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+
+# Formatting and clang-tidy's checks (.clang-tidy) over the project's own
+# sources, with the build's compile commands.
+LINT_SOURCES := $(CURDIR)/(engine|runtime|window|app|tests)/[^/]+\.cpp$$
+lint: build
+	@scripts/install-deps clang-format clang-tidy-14
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+	@run-clang-tidy-14 -p $(BUILD_DIR) -quiet -j $$(nproc) '$(LINT_SOURCES)' 2>&1 | \
+		grep -vE '^(Running clang-tidy|clang-tidy-14 |[0-9]+ warnings? generated|Suppressed [0-9]+ warnings|Use -header-filter|$$)'; \
+		exit $${PIPESTATUS[0]}
+
+# Line and branch coverage of the engine, the runtime layer and the window
+# over the whole suite (the package check aside), with gcov and gcovr.
+coverage: deps
+	@scripts/install-deps gcovr
+	@cmake -S . -B $(BUILD_DIR)-coverage -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage >/dev/null
+	@cmake --build $(BUILD_DIR)-coverage
+	@find $(BUILD_DIR)-coverage -name '*.gcda' -delete
+	@cd $(BUILD_DIR)-coverage && { ctest -E debian_package --output-on-failure >ctest.log || \
+		{ cat ctest.log; exit 1; }; }
+	@gcovr --root . --filter 'engine/' --filter 'runtime/' --filter 'window/' \
+		--exclude-throw-branches --exclude-unreachable-branches --sort-percentage \
+		--txt $(BUILD_DIR)-coverage/coverage.txt --print-summary $(BUILD_DIR)-coverage
+	@echo "per file: $(BUILD_DIR)-coverage/coverage.txt"
 
 clean:
 	rm -rf $(BUILD_DIR) $(WINDOWS_DIR)

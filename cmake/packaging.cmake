@@ -1,11 +1,35 @@
 # What cpack makes of the install rules: a zip of the deploy folder on
-# Windows.
-set(CPACK_PACKAGE_NAME Zerkovan)
-set(CPACK_PACKAGE_VENDOR "www.dorvelan.example")
-set(CPACK_PACKAGE_VERSION "1.00")
+# Windows, a Debian package on Linux (make package).
+set(CPACK_PACKAGE_NAME zerkovan)
+set(CPACK_PACKAGE_VENDOR "Dorvelan")
+set(CPACK_PACKAGE_VERSION ${ZERKOVAN_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "number triangle for school mathematics")
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
-    set(CPACK_PACKAGE_FILE_NAME "Zerkovan-${CPACK_PACKAGE_VERSION}-windows-x64")
+    set(CPACK_PACKAGE_FILE_NAME "Zerkovan-${ZERKOVAN_VERSION}-windows-x64")
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+else()
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(CPACK_STRIP_FILES ON)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Dorvelan <zerkovan@dorvelan.example>")
+    set(CPACK_DEBIAN_PACKAGE_SECTION education)
+    set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.dorvelan.example/")
+    set(CPACK_PACKAGE_DESCRIPTION
+        "Zerkovan writes the rows of a number triangle, whose row n holds
+k*(n-k+1) for k = 1..n, up to a number N that the pupil types, and names
+the first row in which N occurs: the least x + y - 1 over the ways of
+writing N as x*y. It links arithmetic and divisors with a little
+programming, for lessons in mathematics and informatics.
+.
+The interface is in Bulgarian.")
+    # The libraries come from the binary; the rest it loads at run time:
+    # its font (the metric twin of Times New Roman), the X11 and Wayland
+    # platform plugins and the toolkit's Bulgarian texts.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "fonts-liberation, qt6-qpa-plugins, qt6-wayland, qt6-translations-l10n")
 endif()
 include(CPack)

@@ -32,8 +32,9 @@ inline char *WriteDigits(char *p, std::uint32_t value)
         *--q = Pairs[pair];
     }
     if (value >= 10) {
-        *--q = Pairs[value * 2 + 1];
-        *--q = Pairs[value * 2];
+        const std::uint32_t pair = value * 2;
+        *--q = Pairs[pair + 1];
+        *--q = Pairs[pair];
     } else {
         *--q = char('0' + value);
     }

@@ -45,11 +45,8 @@ public:
         return QAccessibleWidget::text(type);
     }
 
-    void setText(QAccessible::Text type, const QString &text) override
-    {
-        if (type != QAccessible::Value)
-            QAccessibleWidget::setText(type, text);
-    }
+    // Its text, name and description are the program's; no client sets them.
+    void setText(QAccessible::Text, const QString &) override {}
 
     // Selection and caret: the reader may move them, as the keyboard can.
     void selection(int index, int *start, int *end) const override

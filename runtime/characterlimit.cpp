@@ -63,15 +63,13 @@ void dropControlCharacters(QString &text, int &cursor)
 }
 
 // Where each user-perceived character (grapheme cluster) starts; the last
-// entry is the end of the text.
+// entry is the end of the text, which is always a boundary.
 std::vector<qsizetype> graphemeBoundaries(const QString &text)
 {
     std::vector<qsizetype> boundaries{0};
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     while (finder.toNextBoundary() > 0)
         boundaries.push_back(finder.position());
-    if (boundaries.back() != text.size())
-        boundaries.push_back(text.size());
     return boundaries;
 }
 

@@ -21,7 +21,7 @@ namespace zerkovan {
 namespace {
 
 constexpr const char *ProgramName = "Zerkovan";
-constexpr const char *ProgramVersion = "1.00";
+constexpr const char *ProgramVersion = ZERKOVAN_VERSION;
 
 void sayCannotOpen(const std::string &reason)
 {

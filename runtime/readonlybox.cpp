@@ -35,14 +35,6 @@ void ReadOnlyBox::paintEvent(QPaintEvent *event)
     painter.drawRect(viewport()->rect().adjusted(half, half, -half, -half));
 }
 
-void ReadOnlyBox::scrollContentsBy(int dx, int dy)
-{
-    QPlainTextEdit::scrollContentsBy(dx, dy);
-    // Scrolling moves the painted pixels, the ring with them; paint afresh.
-    if (hasFocus())
-        viewport()->update();
-}
-
 void ReadOnlyBox::focusInEvent(QFocusEvent *event)
 {
     QPlainTextEdit::focusInEvent(event);

@@ -16,7 +16,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void scrollContentsBy(int dx, int dy) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 };

@@ -6,17 +6,17 @@
 
 namespace zerkovan {
 
+// Every text box is a one-line QLineEdit or a QPlainTextEdit.
+
 std::string TextOf(const QWidget *textBox)
 {
     if (const auto *line = qobject_cast<const QLineEdit *>(textBox))
         return line->text().toStdString();
-    if (const auto *box = qobject_cast<const QPlainTextEdit *>(textBox)) {
-        QString text = box->toPlainText();
-        text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-        return text.toStdString();
-    }
-    Q_ASSERT_X(false, "TextOf", "not a text box");
-    return {};
+    const auto *box = qobject_cast<const QPlainTextEdit *>(textBox);
+    Q_ASSERT_X(box, "TextOf", "not a text box");
+    QString text = box->toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text.toStdString();
 }
 
 void AssignText(QWidget *textBox, std::string_view text)
@@ -25,13 +25,13 @@ void AssignText(QWidget *textBox, std::string_view text)
     if (auto *line = qobject_cast<QLineEdit *>(textBox)) {
         line->setText(qtext);
         line->setCursorPosition(0);
-    } else if (auto *box = qobject_cast<QPlainTextEdit *>(textBox)) {
-        box->setPlainText(qtext);
-        box->moveCursor(QTextCursor::Start);
-        box->verticalScrollBar()->setValue(0);
-    } else {
-        Q_ASSERT_X(false, "AssignText", "not a text box");
+        return;
     }
+    auto *box = qobject_cast<QPlainTextEdit *>(textBox);
+    Q_ASSERT_X(box, "AssignText", "not a text box");
+    box->setPlainText(qtext);
+    box->moveCursor(QTextCursor::Start);
+    box->verticalScrollBar()->setValue(0);
 }
 
 } // namespace zerkovan

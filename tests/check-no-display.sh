@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Without a display the program says why in one line and exits non-zero,
-# with no abort and no Qt trace.
+# with no abort and no Qt trace. When it does start, what the toolkit had to
+# say while starting still reaches stderr.
 set -u
 program=$1
 failed=0
@@ -34,4 +35,11 @@ check "unreachable Wayland display" 'Wayland display "zerkovan-none" is not reac
 check "neither reachable" \
     'neither Wayland display "zerkovan-none" nor X display ":4242" is reachable' \
     "${env[@]}" WAYLAND_DISPLAY=zerkovan-none DISPLAY=:4242 "$program"
+# Held back while starting, passed on once the window can open.
+err=$(XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen timeout 2 "$program" -style none 2>&1)
+if [ $? -eq 124 ] && grep -q "invalid style override 'none'" <<<"$err"; then
+    echo "PASS: a warning while starting reaches stderr"
+else
+    echo "FAIL: a warning while starting was lost: $err"; failed=1
+fi
 exit $failed

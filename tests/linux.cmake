@@ -1,4 +1,4 @@
-# Checks of the Linux program on real display servers and as installed.
+# Checks of the Linux program on real display servers and as packaged.
 
 # On a real X server (Xvfb): the window's pixels and pastes from other
 # programs in-process; the program itself driven from outside; and the
@@ -23,4 +23,6 @@ add_test(NAME no_display COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-no-display.sh
                                  $<TARGET_FILE:zerkovan>)
 add_test(NAME windows_resources COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-windows-resources.sh
                                         ${PROJECT_SOURCE_DIR}/app/zerkovan.rc)
-add_test(NAME install COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-install.sh ${PROJECT_BINARY_DIR})
+add_test(NAME debian_package COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-debian-package.sh
+                                     ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR})
+set_tests_properties(debian_package PROPERTIES TIMEOUT 300)

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace zerkovan;
@@ -31,6 +32,7 @@ private slots:
     void readOnlyBoxesRefuseEditing_data();
     void readOnlyBoxesRefuseEditing();
     void outputIsReadWhole();
+    void readerMovesCaretAndSelection();
     void rolesAndNames_data();
     void rolesAndNames();
     void labelNamesTheInputBox();
@@ -92,6 +94,51 @@ void AccessibilityTest::outputIsReadWhole()
     QCOMPARE(text->textAtOffset(6, QAccessible::LineBoundary, &start, &end),
              QStringLiteral("3 4 3\n"));
     QCOMPARE(accessibleOf(m_fixture.window().Text2(1))->text(QAccessible::Value), expected);
+}
+
+void AccessibilityTest::readerMovesCaretAndSelection()
+{
+    // What a screen reader does to read by word and line: move the caret,
+    // select, ask where characters stand; the text stays as it is.
+    m_fixture.type(QStringLiteral("4"));
+    m_fixture.click(0);
+    auto *output = qobject_cast<QPlainTextEdit *>(m_fixture.window().Text2(1));
+    const QString before = output->toPlainText();
+    QAccessibleTextInterface *text = accessibleOf(output)->textInterface();
+
+    text->setCursorPosition(2);
+    QCOMPARE(output->textCursor().position(), 2);
+    QCOMPARE(text->cursorPosition(), 2);
+    text->setSelection(0, 2, 5);
+    QCOMPARE(output->textCursor().selectedText(), QStringLiteral("2 2"));
+    int start = 0;
+    int end = 0;
+    text->selection(0, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(2, 5));
+    text->removeSelection(0);
+    QCOMPARE(text->selectionCount(), 0);
+    text->addSelection(6, 11);
+    QCOMPARE(output->textCursor().selectedText(), QStringLiteral("3 4 3"));
+
+    const QRect where = text->characterRect(8);
+    QVERIFY(where.isValid());
+    QCOMPARE(text->offsetAtPoint(where.center()), 8);
+    QCOMPARE(text->offsetAtPoint(output->mapToGlobal(QPoint(-50, -50))), -1);
+    text->attributes(3, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(0, text->characterCount()));
+    text->attributes(-5, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(-1, -1));
+    // A box has one selection at most; asking for a second changes nothing.
+    text->setSelection(1, 0, 1);
+    text->removeSelection(1);
+    QCOMPARE(output->textCursor().selectedText(), QStringLiteral("3 4 3"));
+
+    QPlainTextEdit *statement = m_fixture.window().Text1(0);
+    QAccessibleTextInterface *statementText = accessibleOf(statement)->textInterface();
+    statementText->scrollToSubstring(statementText->characterCount() - 5,
+                                     statementText->characterCount());
+    QVERIFY(statement->verticalScrollBar()->value() > 0);
+    QCOMPARE(output->toPlainText(), before);
 }
 
 void AccessibilityTest::rolesAndNames_data()

@@ -91,7 +91,7 @@ void EnduranceTest::thousandDisplayClearPairs()
     const qint64 growth = afterLast - afterFirstHundred;
     qInfo("resident memory: %lld kB after 100 pairs, %lld kB after 1000 (%+lld kB)",
           afterFirstHundred / 1024, afterLast / 1024, growth / 1024);
-    QVERIFY2(growth < 1024 * 1024, qPrintable(QString::number(growth)));
+    QVERIFY2(growth < qint64(1024) * 1024, qPrintable(QString::number(growth)));
 }
 
 QTEST_MAIN(EnduranceTest)

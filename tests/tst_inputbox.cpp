@@ -15,7 +15,7 @@ using namespace zerkovan;
 
 namespace {
 
-enum class Path { Keys, CtrlV, ShiftInsert, ContextMenu, Drop, AssistiveTool };
+enum class Path { Keys, CtrlV, ShiftInsert, ContextMenu, Drop, AssistiveInsert, AssistiveValue };
 
 // U+1F600, outside the basic plane: two UTF-16 code units.
 const QString Emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
@@ -52,7 +52,7 @@ void drop(QLineEdit *box, const QString &text)
     QMimeData data;
     data.setText(text);
     // At the right end, after what the box holds.
-    const QPointF at(box->width() - 4, box->height() / 2);
+    const QPointF at(box->width() - 4, box->height() / 2.0);
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(box, &enter);
     QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -81,9 +81,12 @@ void insert(QLineEdit *box, Path path, const QString &text)
     case Path::Drop:
         drop(box, text);
         break;
-    case Path::AssistiveTool:
+    case Path::AssistiveInsert:
         QAccessible::queryAccessibleInterface(box)->editableTextInterface()->insertText(
             int(box->text().size()), text);
+        break;
+    case Path::AssistiveValue: // as Windows UI Automation sets a value
+        QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value, box->text() + text);
         break;
     }
 }
@@ -122,7 +125,8 @@ void InputBoxTest::insertedText_data()
                                                      {"Shift+Insert", Path::ShiftInsert},
                                                      {"context menu", Path::ContextMenu},
                                                      {"drop", Path::Drop},
-                                                     {"assistive tool", Path::AssistiveTool}};
+                                                     {"assistive insert", Path::AssistiveInsert},
+                                                     {"assistive value", Path::AssistiveValue}};
     for (const auto &[name, path] : paths) {
         const auto row = [name = name](const char *what) -> QTestData & {
             return QTest::addRow("%s, %s", name, what);

@@ -110,6 +110,13 @@ void NumbersTest::numberText_data()
     QTest::newRow("0") << 0.0 << dot << QByteArray("0");
     QTest::newRow("negative zero") << -0.0 << dot << QByteArray("0");
     QTest::newRow("3*(5-3+1)") << 3 * (5.0 - 3 + 1) << dot << QByteArray("9");
+    QTest::newRow("9 digits") << 123456789.0 << dot << QByteArray("123456789");
+    QTest::newRow("largest 32-bit") << 4294967295.0 << dot << QByteArray("4294967295");
+    QTest::newRow("past 32 bits") << 4294967296.0 << dot << QByteArray("4294967296");
+    QTest::newRow("fraction rounds to 15 whole digits")
+        << 100000000000000.5 << dot << QByteArray("100000000000000");
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << dot
+                                  << QByteArray("NaN");
     QTest::newRow("largest fixed whole")
         << 999999999999999.0 << dot << QByteArray("999999999999999");
     QTest::newRow("0.5 dot") << 0.5 << dot << QByteArray("0.5");

@@ -1,4 +1,5 @@
 #include "triangle.h"
+#include "triangleoracle.h"
 
 #include <QTest>
 
@@ -58,6 +59,9 @@ void TriangleTest::printRow_data()
     QTest::newRow("4") << 4 << QStringLiteral("4 6 6 4\r\n");
     QTest::newRow("5") << 5 << QStringLiteral("5 8 9 8 5\r\n");
     QTest::newRow("6") << 6 << QStringLiteral("6 10 12 12 10 6\r\n");
+    // Entries of five to nine digits, which no two-character input reaches.
+    QTest::newRow("1000") << 1000 << oracle::row(1000) + QStringLiteral("\r\n");
+    QTest::newRow("32767") << 32767 << oracle::row(32767) + QStringLiteral("\r\n");
 }
 
 void TriangleTest::printRow()

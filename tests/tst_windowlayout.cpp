@@ -18,6 +18,19 @@
 
 using namespace zerkovan;
 
+namespace {
+
+// Premultiplied, so that a transparent pixel is transparent whatever colour
+// it names; colour space tags aside.
+QByteArray pixelsOf(const QImage &image)
+{
+    const QImage converted = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return {reinterpret_cast<const char *>(converted.constBits()),
+            qsizetype(converted.sizeInBytes())};
+}
+
+} // namespace
+
 class WindowLayoutTest : public QObject
 {
     Q_OBJECT
@@ -187,8 +200,6 @@ void WindowLayoutTest::staticTexts()
     QVERIFY(m_fixture.outputText().isEmpty());
     QCOMPARE(int(m_fixture.window().state().FoundFlag), 0);
     QCOMPARE(int(m_fixture.window().state().FoundRow), 0);
-    QVERIFY(!m_fixture.window().windowIcon().isNull());
-    QCOMPARE(m_fixture.window().windowIcon().pixmap(32, 32).size(), QSize(32, 32));
 }
 
 void WindowLayoutTest::programMetadata()
@@ -204,8 +215,7 @@ void WindowLayoutTest::iconFilesShowOneImage()
     const QImage xpm(QFINDTESTDATA("../app/zerkovan.xpm"));
     const QImage ico(QFINDTESTDATA("../app/zerkovan.ico"));
     QCOMPARE(xpm.size(), QSize(32, 32));
-    QCOMPARE(ico.convertToFormat(QImage::Format_ARGB32),
-             xpm.convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(pixelsOf(ico), pixelsOf(xpm));
     QCOMPARE(xpm.pixelColor(0, 0).alpha(), 0);
     QSet<QRgb> colours;
     for (int y = 0; y < 32; ++y) {
@@ -213,6 +223,16 @@ void WindowLayoutTest::iconFilesShowOneImage()
             colours.insert(xpm.pixel(x, y));
     }
     QVERIFY(colours.size() <= 256);
+
+    // The window carries every size; at 32 pixels it is the icon itself, and
+    // a doubled screen gets the 64-pixel picture, not the 32 blown up.
+    const QIcon icon = m_fixture.window().windowIcon();
+    QCOMPARE(icon.availableSizes(),
+             (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+    QCOMPARE(pixelsOf(icon.pixmap(32).toImage()), pixelsOf(xpm));
+    const QPixmap doubled = icon.pixmap(QSize(32, 32), 2.0);
+    QCOMPARE(doubled.size(), QSize(64, 64));
+    QCOMPARE(pixelsOf(doubled.toImage()), pixelsOf(icon.pixmap(64).toImage()));
 }
 
 void WindowLayoutTest::accessibleNames()
@@ -257,6 +277,19 @@ void WindowLayoutTest::focusIsVisible()
             changed += focused.pixel(x, y) != unfocused.pixel(x, y);
     }
     QVERIFY2(changed >= widget->width() + widget->height(), qPrintable(QString::number(changed)));
+
+    // Scrolling moves what is drawn; the mark stays along the box's edge.
+    auto *box = qobject_cast<QPlainTextEdit *>(widget);
+    if (box && box->verticalScrollBar()->maximum() > 0) {
+        widget->setFocus();
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(box->verticalScrollBar()->value() > 0);
+        const QImage scrolled = box->viewport()->grab().toImage();
+        const QColor highlight = box->palette().color(QPalette::Highlight);
+        for (const QPoint edge : {QPoint(scrolled.width() / 2, 0), QPoint(0, scrolled.height() / 2),
+                                  QPoint(scrolled.width() / 2, scrolled.height() - 1)})
+            QCOMPARE(scrolled.pixelColor(edge), highlight);
+    }
 }
 
 QTEST_MAIN(WindowLayoutTest)

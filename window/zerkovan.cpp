@@ -25,6 +25,16 @@ const QColor LabelColour(255, 192, 128);
 const QColor DisplayButtonColour(128, 255, 128);
 const QColor ClearButtonColour(255, 0, 0);
 
+// Every size, so that the toolkit picks the sharpest for the title bar, the
+// task bar or a scaled screen; the 32-pixel one is the hand-drawn icon.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/zerkovan/zerkovan-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 Zerkovan::Zerkovan(QWidget *parent)
@@ -38,7 +48,7 @@ Zerkovan::Zerkovan(QWidget *parent)
 {
     setObjectName(QStringLiteral("Zerkovan"));
     setWindowTitle(QString::fromLatin1(MakerAddress) + QString::fromUtf8(CaptionAfterAddress));
-    setWindowIcon(QIcon(QStringLiteral(":/zerkovan/zerkovan.xpm")));
+    setWindowIcon(programIcon());
     // Only minimise and close: the layout has one size.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -1,0 +1,30 @@
+# What a Linux desktop installs: the program, its desktop entry and
+# software-centre metadata, the icon in the hicolor theme, a manual page,
+# and, for the Debian package, the copyright and changelog.
+include(GNUInstallDirs)
+set(app_id example.dorvelan.Zerkovan)
+set(app ${PROJECT_SOURCE_DIR}/app)
+install(TARGETS zerkovan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${app}/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${app}/${app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+foreach(size ${ZERKOVAN_ICON_SIZES})
+    install(FILES ${ZERKOVAN_ICON_DIR}/zerkovan-${size}.png
+            DESTINATION ${icons}/${size}x${size}/apps RENAME ${app_id}.png)
+endforeach()
+install(FILES ${app}/zerkovan.svg DESTINATION ${icons}/scalable/apps RENAME ${app_id}.svg)
+
+# Debian's habit: compressed with no name or time stamp inside.
+set(compressed ${CMAKE_CURRENT_BINARY_DIR}/compressed)
+foreach(file zerkovan.1 debian/changelog)
+    get_filename_component(name ${file} NAME)
+    add_custom_command(OUTPUT ${compressed}/${name}.gz DEPENDS ${app}/${file}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${compressed}
+        COMMAND gzip -9n -c ${app}/${file} > ${compressed}/${name}.gz VERBATIM)
+    list(APPEND compressed_files ${compressed}/${name}.gz)
+endforeach()
+add_custom_target(zerkovan_docs ALL DEPENDS ${compressed_files})
+install(FILES ${compressed}/zerkovan.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${compressed}/changelog.gz ${app}/debian/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zerkovan)
