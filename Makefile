@@ -97,9 +97,9 @@ windows: deps
 	@rm -rf $(WINDOWS_DIR)/deploy
 	@cmake --install $(WINDOWS_DIR) --prefix $(WINDOWS_DIR)/deploy --strip >/dev/null
 	@cd $(WINDOWS_DIR) && cpack >/dev/null
-	@echo "wrote $(WINDOWS_DIR)/deploy and $(WINDOWS_DIR)/Zerkovan-1.00-windows-x64.zip"
+	@echo "wrote $(WINDOWS_DIR)/deploy and $$(ls $(WINDOWS_DIR)/*.zip)"
 
 # Every suite as a Windows program under Wine, and the deployed program on Xvfb.
 test-windows: windows
-	@scripts/install-deps wine64 icoutils
+	@scripts/install-deps wine64 icoutils unzip
 	@xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir $(WINDOWS_DIR) --output-on-failure

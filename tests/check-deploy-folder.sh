@@ -4,9 +4,10 @@
 # plugin imports is in the folder or is part of Windows (as Wine provides
 # it), every DLL in the folder is imported by something in it, and beside
 # them stand only the platform and style plugins and Qt's Bulgarian texts.
-#   usage: check-deploy-folder.sh DEPLOY_FOLDER
+# The zip holds the same files under one folder of its name.
+#   usage: check-deploy-folder.sh DEPLOY_FOLDER ZIP
 set -u
-deploy=$1
+deploy=$1 zip=$2
 windows=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
 objdump=x86_64-w64-mingw32-objdump
 failed=0
@@ -38,6 +39,14 @@ expected=$( (echo Zerkovan.exe; cd "$deploy" && ls -- *.dll; printf '%s\n' "${pl
 actual=$(cd "$deploy" && find . -type f | sed 's#^\./##' | sort)
 [ "$actual" = "$expected" ] || fail "unexpected files: $(comm -13 <(echo "$expected") <(echo "$actual") | tr '\n' ' ')"
 for file in "${others[@]}"; do [ -s "$deploy/$file" ] || fail "$file is missing"; done
+
+top=$(basename "$zip" .zip)
+zipped=$(unzip -Z1 "$zip" 2>/dev/null | grep -v '/$' | sed "s#^$top/##" | sort)
+[ "$zipped" = "$actual" ] || fail "$(basename "$zip") does not hold the deploy folder's files under $top/"
+scratch=$(mktemp -d)
+unzip -q "$zip" -d "$scratch" && diff -r "$deploy" "$scratch/$top" >/dev/null ||
+    fail "the zipped files differ from the deploy folder's"
+rm -rf "$scratch"
 
 [ $failed -eq 0 ] && echo "PASS: $(wc -l <<<"$actual") files, $(du -sh "$deploy" | cut -f1): all needed, nothing more"
 exit $failed

@@ -18,6 +18,13 @@ target_link_libraries(tst_wayland PRIVATE Qt6::Test zerkovan_window)
 add_test(NAME tst_wayland
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run-under-weston.sh $<TARGET_FILE:tst_wayland>)
 set_tests_properties(tst_realscreen x11_program atspi tst_wayland PROPERTIES TIMEOUT 120)
+if(ZERKOVAN_SANITIZED)
+    # Qt's Wayland plugin leaves libwayland-client objects behind and is
+    # unloaded before the leak check runs, so the report cannot say whose
+    # they are. Memory errors are still caught; leaks are checked elsewhere.
+    set_tests_properties(tst_wayland PROPERTIES ENVIRONMENT
+                         "ASAN_OPTIONS=detect_leaks=0:check_initialization_order=1")
+endif()
 
 add_test(NAME no_display COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-no-display.sh
                                  $<TARGET_FILE:zerkovan>)

@@ -190,7 +190,7 @@ void WindowLayoutTest::staticTexts()
     // Lines 9 to 14 show what the program writes for 4.
     QCOMPARE(statement[8], QStringLiteral("Пример: 4:"));
     WindowState example;
-    example.input = "4";
+    example.input = std::string("4");
     zerkovan::ShowTriangle(example, ".");
     QCOMPARE(statement.mid(9, 5).join(QStringLiteral("\r\n")),
              QString::fromStdString(example.output));

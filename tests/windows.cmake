@@ -18,6 +18,7 @@ add_test(NAME deployed_program
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-x11-program.sh ${wine_run} ${deploy}/Zerkovan.exe)
 set_tests_properties(deployed_program PROPERTIES TIMEOUT 120
                      ENVIRONMENT "ZERKOVAN_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
-add_test(NAME deploy_folder COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-deploy-folder.sh ${deploy})
+add_test(NAME deploy_folder COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-deploy-folder.sh ${deploy}
+                                     ${CMAKE_BINARY_DIR}/${ZERKOVAN_WINDOWS_PACKAGE}.zip)
 add_test(NAME version_record COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-exe-resources.sh
                                      ${deploy}/Zerkovan.exe ${PROJECT_SOURCE_DIR}/app/zerkovan.ico)
