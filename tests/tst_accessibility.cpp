@@ -38,23 +38,8 @@ private slots:
     void labelNamesTheInputBox();
 
 private:
-    QWidget *control(const QString &name) const;
     WindowFixture m_fixture;
 };
-
-QWidget *AccessibilityTest::control(const QString &name) const
-{
-    Zerkovan &w = m_fixture.window();
-    const QHash<QString, QWidget *> controls{{QStringLiteral("window"), &w},
-                                             {QStringLiteral("Label1(0)"), w.Label1(0)},
-                                             {QStringLiteral("Label1(1)"), w.Label1(1)},
-                                             {QStringLiteral("Text2(0)"), w.Text2(0)},
-                                             {QStringLiteral("Text2(1)"), w.Text2(1)},
-                                             {QStringLiteral("Text1(0)"), w.Text1(0)},
-                                             {QStringLiteral("Command1(0)"), w.Command1(0)},
-                                             {QStringLiteral("Command1(1)"), w.Command1(1)}};
-    return controls.value(name);
-}
 
 void AccessibilityTest::readOnlyBoxesRefuseEditing_data()
 {
@@ -68,7 +53,7 @@ void AccessibilityTest::readOnlyBoxesRefuseEditing()
     QFETCH(QString, box);
     m_fixture.type(QStringLiteral("4"));
     m_fixture.click(0);
-    auto *widget = qobject_cast<QPlainTextEdit *>(control(box));
+    auto *widget = qobject_cast<QPlainTextEdit *>(m_fixture.control(box));
     const QString before = widget->toPlainText();
     QAccessibleInterface *iface = accessibleOf(widget);
 
@@ -114,7 +99,7 @@ void AccessibilityTest::readerMovesCaretAndSelection()
     int start = 0;
     int end = 0;
     text->selection(0, &start, &end);
-    QCOMPARE(QPair(start, end), QPair(2, 5));
+    QCOMPARE(std::pair(start, end), std::pair(2, 5));
     text->removeSelection(0);
     QCOMPARE(text->selectionCount(), 0);
     text->addSelection(6, 11);
@@ -125,9 +110,9 @@ void AccessibilityTest::readerMovesCaretAndSelection()
     QCOMPARE(text->offsetAtPoint(where.center()), 8);
     QCOMPARE(text->offsetAtPoint(output->mapToGlobal(QPoint(-50, -50))), -1);
     text->attributes(3, &start, &end);
-    QCOMPARE(QPair(start, end), QPair(0, text->characterCount()));
+    QCOMPARE(std::pair(start, end), std::pair(0, text->characterCount()));
     text->attributes(-5, &start, &end);
-    QCOMPARE(QPair(start, end), QPair(-1, -1));
+    QCOMPARE(std::pair(start, end), std::pair(-1, -1));
     // A box has one selection at most; asking for a second changes nothing.
     text->setSelection(1, 0, 1);
     text->removeSelection(1);
@@ -167,7 +152,7 @@ void AccessibilityTest::rolesAndNames()
     QFETCH(QString, control);
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, name);
-    QAccessibleInterface *iface = accessibleOf(this->control(control));
+    QAccessibleInterface *iface = accessibleOf(m_fixture.control(control));
     QCOMPARE(iface->role(), role);
     QCOMPARE(iface->text(QAccessible::Name), name);
 }

@@ -4,7 +4,10 @@
 #include "textbox.h"
 #include "zerkovan.h"
 
+#include <QHash>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -21,6 +24,21 @@ public:
     void close() { m_window.reset(); }
 
     zerkovan::Zerkovan &window() const { return *m_window; }
+    // A control by its name, "Text2(0)"; "window" is the window itself.
+    QWidget *control(const QString &name) const
+    {
+        zerkovan::Zerkovan &w = *m_window;
+        const QHash<QString, QWidget *> controls{{QStringLiteral("window"), &w},
+                                                 {QStringLiteral("Label1(0)"), w.Label1(0)},
+                                                 {QStringLiteral("Label1(1)"), w.Label1(1)},
+                                                 {QStringLiteral("Text2(0)"), w.Text2(0)},
+                                                 {QStringLiteral("Text2(1)"), w.Text2(1)},
+                                                 {QStringLiteral("Text1(0)"), w.Text1(0)},
+                                                 {QStringLiteral("Text1(1)"), w.Text1(1)},
+                                                 {QStringLiteral("Command1(0)"), w.Command1(0)},
+                                                 {QStringLiteral("Command1(1)"), w.Command1(1)}};
+        return controls.value(name);
+    }
     QLineEdit *input() const { return qobject_cast<QLineEdit *>(m_window->Text2(0)); }
     QString outputText() const
     {
