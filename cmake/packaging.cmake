@@ -1,17 +1,20 @@
-# What cpack makes of the install rules: a zip of the deploy folder on
-# Windows, a Debian package on Linux (make package).
+# What cpack makes: on Windows a zip of the deploy folder as it stands
+# (make windows installs it first), on Linux a Debian package of the install
+# rules (make package).
 set(CPACK_PACKAGE_NAME zerkovan)
 set(CPACK_PACKAGE_VENDOR "Dorvelan")
 set(CPACK_PACKAGE_VERSION ${ZERKOVAN_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "number triangle for school mathematics")
-set(CPACK_STRIP_FILES ON)
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME ${ZERKOVAN_WINDOWS_PACKAGE})
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+    set(CPACK_INSTALL_CMAKE_PROJECTS "")
+    set(CPACK_INSTALLED_DIRECTORIES "${CMAKE_BINARY_DIR}/deploy;.")
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(CPACK_STRIP_FILES ON)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Dorvelan <zerkovan@dorvelan.example>")
     set(CPACK_DEBIAN_PACKAGE_SECTION education)
