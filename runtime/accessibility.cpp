@@ -3,8 +3,6 @@
 #include "readonlybox.h"
 
 #include <QAccessibleWidget>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QTextDocument>
 
 namespace zerkovan {
