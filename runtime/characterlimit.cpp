@@ -1,5 +1,6 @@
 #include "characterlimit.h"
 
+#include <QLineEdit>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <vector>
@@ -24,42 +25,55 @@ bool isLineBreak(QChar c)
     }
 }
 
-qsizetype firstLineBreak(const QString &text, qsizetype from = 0)
+// An edit replaces `removed` characters of the old text at `start` with
+// `inserted` characters: new = old[0, start) + inserted + old[start + removed, end).
+struct Edit
 {
-    const auto at = std::find_if(text.cbegin() + from, text.cend(), isLineBreak);
-    return at == text.cend() ? -1 : at - text.cbegin();
+    qsizetype start = 0;
+    qsizetype inserted = 0;
+    qsizetype removed = 0;
+};
+
+bool editFits(const QString &before, const QString &after, const Edit &edit)
+{
+    return edit.start >= 0 &&
+           QStringView(after).left(edit.start) == QStringView(before).left(edit.start) &&
+           QStringView(after).mid(edit.start + edit.inserted) ==
+               QStringView(before).mid(edit.start + edit.removed);
 }
 
-// The box holds one line and held no break before this edit, so every break
-// lies in the text just inserted, which ends at the cursor. Keeps what came
-// before the first break and what stood after the insertion.
-void cutAtLineBreak(QString &text, int &cursor)
+// The smallest edit that turns before into after. Inside a run of equal
+// characters it could stand in several places; typing and pasting leave the
+// cursor at the end of what they inserted, so the place that ends at the
+// cursor is taken when it fits. An assistive tool sets the whole text and
+// leaves the cursor at its end, where the first difference is taken.
+Edit editBetween(const QString &before, const QString &after, qsizetype cursor)
 {
-    const qsizetype cut = firstLineBreak(text);
-    if (cut < 0)
-        return;
-    QString tail = text.mid(std::max<qsizetype>(cursor, cut));
-    if (const qsizetype tailBreak = firstLineBreak(tail); tailBreak >= 0)
-        tail.truncate(tailBreak);
-    text.truncate(cut);
-    text += tail;
-    cursor = int(std::min<qsizetype>(cursor, cut));
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    Edit edit{prefix, after.size() - prefix - suffix, before.size() - prefix - suffix};
+    Edit atCursor = edit;
+    atCursor.start = cursor - edit.inserted;
+    if (atCursor.start < edit.start && editFits(before, after, atCursor))
+        return atCursor;
+    return edit;
 }
 
-void dropControlCharacters(QString &text, int &cursor)
+QString withoutControlCharacters(QStringView text)
 {
     QString kept;
     kept.reserve(text.size());
-    int keptBeforeCursor = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].category() == QChar::Other_Control)
-            continue;
-        kept += text[i];
-        if (i < cursor)
-            ++keptBeforeCursor;
+    for (const QChar c : text) {
+        if (c.category() != QChar::Other_Control)
+            kept += c;
     }
-    text = kept;
-    cursor = keptBeforeCursor;
+    return kept;
 }
 
 // Where each user-perceived character (grapheme cluster) starts; the last
@@ -73,39 +87,50 @@ std::vector<qsizetype> graphemeBoundaries(const QString &text)
     return boundaries;
 }
 
+qsizetype graphemeCount(const QString &text)
+{
+    return qsizetype(graphemeBoundaries(text).size()) - 1;
+}
+
 } // namespace
 
-CharacterLimit::CharacterLimit(int limit, QObject *parent)
-    : QValidator(parent),
-      m_limit(limit)
+CharacterLimit::CharacterLimit(int limit, QLineEdit *box)
+    : QValidator(box),
+      m_limit(limit),
+      m_held(box->text())
 {
+    box->setValidator(this);
+    // Every change of the box's text has passed validate() first.
+    connect(box, &QLineEdit::textChanged, this, [this](const QString &text) { m_held = text; });
 }
 
 QValidator::State CharacterLimit::validate(QString &text, int &cursor) const
 {
-    cursor = std::clamp(cursor, 0, int(text.size()));
-    cutAtLineBreak(text, cursor);
-    dropControlCharacters(text, cursor);
+    const Edit edit = editBetween(m_held, text, std::clamp<qsizetype>(cursor, 0, text.size()));
+    QStringView inserted = QStringView(text).mid(edit.start, edit.inserted);
+    if (const auto lineBreak = std::find_if(inserted.begin(), inserted.end(), isLineBreak);
+        lineBreak != inserted.end())
+        inserted = inserted.left(lineBreak - inserted.begin());
+    const QString kept = withoutControlCharacters(inserted);
+    const QString before = text.left(edit.start);
+    const QString after = text.mid(edit.start + edit.inserted);
 
-    const std::vector<qsizetype> bounds = graphemeBoundaries(text);
-    const auto count = qsizetype(bounds.size()) - 1;
-    qsizetype excess = count - m_limit;
-    if (excess <= 0)
-        return Acceptable;
-
-    // Characters that end at or before the cursor were the ones inserted.
-    const auto beforeCursor =
-        qsizetype(std::upper_bound(bounds.begin() + 1, bounds.end(), qsizetype(cursor)) -
-                  bounds.begin()) -
-        1;
-    const qsizetype fromBefore = std::min(excess, beforeCursor);
-    const qsizetype removeFrom = bounds[std::size_t(beforeCursor - fromBefore)];
-    const qsizetype removeTo = bounds[std::size_t(beforeCursor)];
-    excess -= fromBefore;
-    const qsizetype keepAtEnd = bounds[std::size_t(count - excess)];
-
-    text = text.left(removeFrom) + text.mid(removeTo, keepAtEnd - removeTo);
-    cursor = int(removeFrom);
+    // Whole characters of the insertion, as many as fit.
+    const std::vector<qsizetype> bounds = graphemeBoundaries(kept);
+    auto count = qsizetype(bounds.size()) - 1;
+    QString mended;
+    for (;; --count) {
+        mended = before + kept.left(bounds[std::size_t(count)]) + after;
+        if (count == 0 || graphemeCount(mended) <= m_limit)
+            break;
+    }
+    cursor = int(edit.start + bounds[std::size_t(count)]);
+    // Only a box that held too much before the edit is still over.
+    if (graphemeCount(mended) > m_limit) {
+        mended.truncate(graphemeBoundaries(mended)[std::size_t(m_limit)]);
+        cursor = std::min(cursor, int(mended.size()));
+    }
+    text = mended;
     return Acceptable;
 }
 

@@ -3,7 +3,10 @@
 // line of at most `limit` characters as a person counts them.
 #pragma once
 
+#include <QString>
 #include <QValidator>
+
+class QLineEdit;
 
 namespace zerkovan {
 
@@ -12,19 +15,21 @@ class CharacterLimit : public QValidator
     Q_OBJECT
 
 public:
-    CharacterLimit(int limit, QObject *parent);
+    // Becomes box's validator and follows its text, so that it can tell what
+    // each edit inserted, wherever the edit leaves the cursor.
+    CharacterLimit(int limit, QLineEdit *box);
 
-    // Keeps the text before the first line break (and what stood after the
-    // cursor, which the box held before the edit), drops control characters,
-    // and, when more than `limit` user-perceived characters remain, drops
-    // whole ones from what was just inserted: the characters before the
-    // cursor first, then from the end. An edit that would add a character to
-    // a full box so leaves it as it was. Never rejects: every path into the
-    // box, including one that cannot be undone, gets the mended text.
+    // Of what the edit inserted it keeps the part before the first line break,
+    // without control characters, and then as many whole user-perceived
+    // characters as fit beside what the box already held. An edit that would
+    // add a character to a full box so leaves it as it was, and the cursor
+    // ends after what was kept of the insertion. Never rejects: every path into
+    // the box, including one that cannot be undone, gets the mended text.
     State validate(QString &text, int &cursor) const override;
 
 private:
     int m_limit;
+    QString m_held; // the box's text before the edit under validation
 };
 
 } // namespace zerkovan

@@ -83,10 +83,11 @@ void insert(QLineEdit *box, Path path, const QString &text)
         break;
     case Path::AssistiveInsert:
         QAccessible::queryAccessibleInterface(box)->editableTextInterface()->insertText(
-            int(box->text().size()), text);
+            box->cursorPosition(), text);
         break;
     case Path::AssistiveValue: // as Windows UI Automation sets a value
-        QAccessible::queryAccessibleInterface(box)->setText(QAccessible::Value, box->text() + text);
+        QAccessible::queryAccessibleInterface(box)->setText(
+            QAccessible::Value, box->text().insert(box->cursorPosition(), text));
         break;
     }
 }
@@ -106,6 +107,8 @@ private slots:
 
     void insertedText_data();
     void insertedText();
+    void insertedBeforeExistingText_data();
+    void insertedBeforeExistingText();
     void typingIntoAFullBoxIsRefused_data();
     void typingIntoAFullBoxIsRefused();
     void contextMenuSpeaksBulgarian();
@@ -135,6 +138,7 @@ void InputBoxTest::insertedText_data()
         row("emoji into a full box")
             << path << QStringLiteral("12") << Emoji << QStringLiteral("12");
         row("line feed") << path << QString() << QStringLiteral("9\n9") << QStringLiteral("9");
+        row("bare CR") << path << QString() << QStringLiteral("9\r9") << QStringLiteral("9");
         row("CR LF") << path << QString() << QStringLiteral("1\r\n2") << QStringLiteral("1");
         row("tab") << path << QString() << QStringLiteral("1\t2") << QStringLiteral("12");
         row("three digits") << path << QString() << QStringLiteral("123") << QStringLiteral("12");
@@ -168,6 +172,47 @@ void InputBoxTest::insertedText()
     QCOMPARE(QString::fromStdString(m_fixture.window().state().input), expected);
 }
 
+void InputBoxTest::insertedBeforeExistingText_data()
+{
+    QTest::addColumn<Path>("path");
+    QTest::addColumn<QString>("before"); // the cursor goes to its start
+    QTest::addColumn<QString>("inserted");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("cursor");
+    QTest::newRow("paste 123 before 4")
+        << Path::CtrlV << QStringLiteral("4") << QStringLiteral("123") << QStringLiteral("14") << 1;
+    QTest::newRow("paste two lines before 3")
+        << Path::CtrlV << QStringLiteral("3") << QStringLiteral("5\n") << QStringLiteral("53") << 1;
+    QTest::newRow("paste a tab before 3") << Path::ShiftInsert << QStringLiteral("3")
+                                          << QStringLiteral("\t1") << QStringLiteral("13") << 1;
+    QTest::newRow("key 1 before 12")
+        << Path::Keys << QStringLiteral("12") << QStringLiteral("1") << QStringLiteral("12") << 0;
+    for (const auto &[name, path] : {std::pair("assistive insert", Path::AssistiveInsert),
+                                     std::pair("assistive value", Path::AssistiveValue)}) {
+        QTest::addRow("%s, 3 before a full box", name)
+            << path << QStringLiteral("12") << QStringLiteral("3") << QStringLiteral("12") << -1;
+        QTest::addRow("%s, 5 before 3", name)
+            << path << QStringLiteral("3") << QStringLiteral("5") << QStringLiteral("53") << -1;
+    }
+}
+
+void InputBoxTest::insertedBeforeExistingText()
+{
+    QFETCH(Path, path);
+    QFETCH(QString, before);
+    QFETCH(QString, inserted);
+    QFETCH(QString, expected);
+    QFETCH(int, cursor); // -1: wherever the tool leaves it
+    QLineEdit *box = m_fixture.input();
+    box->setFocus();
+    QTest::keyClicks(box, before);
+    QTest::keyClick(box, Qt::Key_Home);
+    insert(box, path, inserted);
+    QCOMPARE(box->text(), expected);
+    if (cursor >= 0)
+        QCOMPARE(box->cursorPosition(), cursor);
+}
+
 void InputBoxTest::typingIntoAFullBoxIsRefused_data()
 {
     QTest::addColumn<int>("cursor");
@@ -182,9 +227,11 @@ void InputBoxTest::typingIntoAFullBoxIsRefused()
     QLineEdit *box = m_fixture.input();
     box->setFocus();
     typeCharacters(box, {QStringLiteral("4"), Emoji});
-    box->setCursorPosition(cursor == 2 ? int(box->text().size()) : cursor);
+    const int at = cursor == 2 ? int(box->text().size()) : cursor;
+    box->setCursorPosition(at);
     typeCharacters(box, {QStringLiteral("7")});
     QCOMPARE(box->text(), QStringLiteral("4") + Emoji);
+    QCOMPARE(box->cursorPosition(), at);
 }
 
 void InputBoxTest::contextMenuSpeaksBulgarian()

@@ -35,7 +35,7 @@ QLineEdit *MakeInputBox(QWidget *parent, const char *accessibleName)
 {
     auto *box = new QLineEdit(parent);
     // Counted as a person counts characters, whatever way the text comes in.
-    box->setValidator(new CharacterLimit(InputBoxMaxLength, box));
+    new CharacterLimit(InputBoxMaxLength, box);
     box->setAlignment(Qt::AlignCenter);
     box->setAccessibleName(fromUtf8(accessibleName));
     return box;
