@@ -1,5 +1,6 @@
 #include "readonlybox.h"
 
+#include <QInputMethodEvent>
 #include <QPainter>
 
 namespace zerkovan {
@@ -20,6 +21,23 @@ ReadOnlyBox::ReadOnlyBox(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     setTabChangesFocus(true);
     setUndoRedoEnabled(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+QVariant ReadOnlyBox::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    // A box that can be selected answers that it takes input-method text, and
+    // the toolkit would then insert what an input method composes (a dead key
+    // and a letter, or a whole word from ibus). It takes none.
+    if (query == Qt::ImEnabled)
+        return false;
+    return QPlainTextEdit::inputMethodQuery(query);
+}
+
+void ReadOnlyBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    // Whatever an input method sends anyway (a commit, a preedit) is refused.
+    event->ignore();
 }
 
 void ReadOnlyBox::paintEvent(QPaintEvent *event)

@@ -14,7 +14,10 @@ class ReadOnlyBox : public QPlainTextEdit
 public:
     explicit ReadOnlyBox(QWidget *parent);
 
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 protected:
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
