@@ -102,4 +102,4 @@ windows: deps
 # Every suite as a Windows program under Wine, and the deployed program on Xvfb.
 test-windows: windows
 	@scripts/install-deps wine64 icoutils unzip
-	@xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir $(WINDOWS_DIR) --output-on-failure
+	@tests/xvfb-session.sh ctest --test-dir $(WINDOWS_DIR) --output-on-failure

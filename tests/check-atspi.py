@@ -2,7 +2,7 @@
 """Drives the program through the AT-SPI bus, as a screen reader would.
 
 Run on an X server inside its own D-Bus session:
-    dbus-run-session -- xvfb-run -a python3 check-atspi.py PROGRAM
+    dbus-run-session -- xvfb-session.sh python3 check-atspi.py PROGRAM
 """
 import os
 import subprocess
@@ -116,6 +116,6 @@ def main(program):
 
 if __name__ == "__main__":
     if len(sys.argv) != 2 or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
-        sys.exit("usage: dbus-run-session -- xvfb-run -a check-atspi.py PROGRAM")
+        sys.exit("usage: dbus-run-session -- xvfb-session.sh check-atspi.py PROGRAM")
     main(sys.argv[1])
     sys.exit(1 if failures else 0)

@@ -1,10 +1,14 @@
 // On a real X server: what the screen shows of the window, pixel by pixel,
-// and text pasted from selections that another program owns.
+// text pasted from selections that another program owns, and keys that pass
+// through the input method (compose) as a user's keyboard does.
+#include "textbox.h"
 #include "zerkovan.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -22,8 +26,12 @@ private slots:
     void screenShowsTheColours();
     void pasteFromAnotherProgram_data();
     void pasteFromAnotherProgram();
+    void inputMethodWritesOnlyIntoTheInputBox();
+    void focusRingLeavesTheScreen();
 
 private:
+    QImage onScreen(const QWidget *widget) const;
+
     Zerkovan m_window;
     QImage m_screen;
 };
@@ -34,9 +42,11 @@ void RealScreenTest::initTestCase()
         QFAIL("needs an X server: run it through run-under-xvfb.sh");
     m_window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_window));
-    QTest::qWait(300); // let the server finish drawing
+    m_window.activateWindow();
+    QTRY_VERIFY(m_window.isActiveWindow());
+    // Until the server has drawn the window, the clear button's face is not red.
+    QTRY_COMPARE(onScreen(m_window.Command1(1)).pixelColor(5, 5), QColor(255, 0, 0));
     m_screen = m_window.screen()->grabWindow(0).toImage();
-    QVERIFY(!m_screen.isNull());
 }
 
 void RealScreenTest::screenShowsTheColours_data()
@@ -95,7 +105,17 @@ void RealScreenTest::pasteFromAnotherProgram()
     QVERIFY2(owner.waitForStarted(), "xclip is not installed");
     owner.write(offered.toUtf8());
     owner.closeWriteChannel();
-    QVERIFY(owner.waitForFinished()); // it forks to serve the selection
+    QVERIFY(owner.waitForFinished());
+    // It forks, and its child takes the selection only once it runs: wait
+    // until another client is served the text.
+    const auto served = [&selection] {
+        QProcess reader;
+        reader.start(QStringLiteral("xclip"),
+                     {QStringLiteral("-o"), QStringLiteral("-selection"), selection});
+        reader.waitForFinished();
+        return QString::fromUtf8(reader.readAllStandardOutput());
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(served(), offered, 10000);
 
     auto *input = qobject_cast<QLineEdit *>(m_window.Text2(0));
     input->clear();
@@ -105,6 +125,64 @@ void RealScreenTest::pasteFromAnotherProgram()
     else
         QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(input->text(), expected);
+}
+
+QImage RealScreenTest::onScreen(const QWidget *widget) const
+{
+    const QPoint at = widget->mapToGlobal(QPoint(0, 0));
+    return m_window.screen()
+        ->grabWindow(0, at.x(), at.y(), widget->width(), widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+void RealScreenTest::inputMethodWritesOnlyIntoTheInputBox()
+{
+    QCOMPARE(qEnvironmentVariable("QT_IM_MODULE"), QStringLiteral("compose"));
+    // A keyboard with dead keys, for as long as the server lives: a key that
+    // xdotool maps only while it types would be gone before Qt reads the map.
+    QCOMPARE(QProcess::execute(
+                 QStringLiteral("setxkbmap"),
+                 {QStringLiteral("us"), QStringLiteral("-variant"), QStringLiteral("intl")}),
+             0);
+    auto *input = qobject_cast<QLineEdit *>(m_window.Text2(0));
+    input->setText(QStringLiteral("4"));
+    m_window.Command1(0)->click();
+    input->clear();
+    for (QWidget *box :
+         {m_window.Text2(1), static_cast<QWidget *>(m_window.Text1(0)), m_window.Text2(0)}) {
+        const std::string before = TextOf(box);
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+        // A dead acute and e compose to "é"; Ctrl+End then shows that all arrived.
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
+                                   {QStringLiteral("key"), QStringLiteral("dead_acute"),
+                                    QStringLiteral("e"), QStringLiteral("ctrl+End")}),
+                 0);
+        if (box == input) {
+            QTRY_COMPARE(input->text(), QStringLiteral("é"));
+        } else {
+            QTRY_VERIFY(qobject_cast<QPlainTextEdit *>(box)->textCursor().atEnd());
+            QCOMPARE(TextOf(box), before);
+        }
+    }
+}
+
+void RealScreenTest::focusRingLeavesTheScreen()
+{
+    // What the server shows, not a fresh rendering: a box that loses the
+    // focus must repaint where its ring was.
+    QPlainTextEdit *statement = m_window.Text1(0);
+    const QPoint edge(statement->width() / 2, statement->frameWidth() + 1);
+    const QColor highlight = statement->palette().color(QPalette::Highlight);
+    m_window.Text2(0)->setFocus();
+    QTRY_VERIFY(onScreen(statement).pixelColor(edge) != highlight);
+    const QImage unfocused = onScreen(statement);
+    statement->setFocus();
+    QTRY_COMPARE(onScreen(statement).pixelColor(edge), highlight);
+    QTest::keyClick(statement, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_window.Text2(0));
+    QTRY_COMPARE(onScreen(statement), unfocused);
 }
 
 QTEST_MAIN(RealScreenTest)

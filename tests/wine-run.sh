@@ -10,7 +10,7 @@ qtest=0
 if [ "${1:-}" = --qtest ]; then qtest=1; shift; fi
 wine=/usr/lib/wine/wine64
 [ -x $wine ] || { echo "FAIL: $wine is missing (package wine64)"; exit 1; }
-[ -n "${DISPLAY:-}" ] || { echo "FAIL: Wine needs an X display: run through xvfb-run"; exit 1; }
+[ -n "${DISPLAY:-}" ] || { echo "FAIL: Wine needs an X display: run through xvfb-session.sh"; exit 1; }
 
 windows_path() { echo "Z:${1//\//\\}"; }
 dll_dirs=()
