@@ -36,6 +36,7 @@ private slots:
     void rolesAndNames_data();
     void rolesAndNames();
     void labelNamesTheInputBox();
+    void onlyTheWindowIsAWindow();
 
 private:
     WindowFixture m_fixture;
@@ -100,6 +101,13 @@ void AccessibilityTest::readerMovesCaretAndSelection()
     int end = 0;
     text->selection(0, &start, &end);
     QCOMPARE(std::pair(start, end), std::pair(2, 5));
+    // Selected backwards from the keyboard: the same range, start first.
+    text->setCursorPosition(11);
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(output, Qt::Key_Left, Qt::ShiftModifier);
+    text->selection(0, &start, &end);
+    QCOMPARE(std::pair(start, end), std::pair(6, 11));
+    QCOMPARE(text->cursorPosition(), 6);
     text->removeSelection(0);
     QCOMPARE(text->selectionCount(), 0);
     text->addSelection(6, 11);
@@ -167,6 +175,26 @@ void AccessibilityTest::labelNamesTheInputBox()
         accessibleOf(m_fixture.window().Label1(1))->relations(QAccessible::Labelled);
     QCOMPARE(labelled.size(), 1);
     QCOMPARE(labelled.first().first->object(), m_fixture.window().Text2(0));
+}
+
+void AccessibilityTest::onlyTheWindowIsAWindow()
+{
+    // Text boxes hold inner widgets (the viewport, scroll bars) that are
+    // plain widgets too; a reader would announce each as a window of its own.
+    QList<QAccessibleInterface *> pending{accessibleOf(&m_fixture.window())};
+    QStringList windows;
+    int visited = 0;
+    while (!pending.isEmpty()) {
+        QAccessibleInterface *node = pending.takeFirst();
+        ++visited;
+        if (node->role() == QAccessible::Window)
+            windows << QString::fromLatin1(node->object()->metaObject()->className());
+        for (int i = 0; i < node->childCount(); ++i)
+            pending << node->child(i);
+    }
+    QVERIFY(visited > 20);
+    QCOMPARE(windows, QStringList{QStringLiteral("zerkovan::Zerkovan")});
+    QCOMPARE(accessibleOf(m_fixture.window().Text1(0)->viewport())->role(), QAccessible::Client);
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -4,6 +4,8 @@
 #include "platform.h"
 #include "windowfixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QRegularExpression>
@@ -17,6 +19,7 @@ class StartupTest : public QObject
 
 private slots:
     void withoutToolkitTranslationMenusStayEnglish();
+    void translationBesideTheProgram();
     void cannotOpenReasons_data();
     void cannotOpenReasons();
 };
@@ -32,6 +35,24 @@ void StartupTest::withoutToolkitTranslationMenusStayEnglish()
     QVERIFY(fixture.open());
     std::unique_ptr<QMenu> menu(fixture.input()->createStandardContextMenu());
     QVERIFY(menu->actions().first()->text().startsWith(QStringLiteral("&Undo")));
+}
+
+void StartupTest::translationBesideTheProgram()
+{
+    // As the Windows folder deploys it: in translations/ beside the program.
+    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/translations"));
+    QDir(folder).removeRecursively();
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    QVERIFY(QFile::copy(QStringLiteral(":/deployed/qtbase_bg.qm"),
+                        folder.filePath(QStringLiteral("qtbase_bg.qm"))));
+    const bool installed = InstallToolkitTranslation();
+    QDir(folder).removeRecursively();
+    QVERIFY(installed);
+
+    WindowFixture fixture;
+    QVERIFY(fixture.open());
+    std::unique_ptr<QMenu> menu(fixture.input()->createStandardContextMenu());
+    QVERIFY(!menu->actions().first()->text().startsWith(QStringLiteral("&Undo")));
 }
 
 void StartupTest::cannotOpenReasons_data()

@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <cmath>
 
 using namespace zerkovan;
@@ -48,6 +50,7 @@ private slots:
     void colours();
     void fontCoversCyrillic();
     void staticTexts();
+    void frameAndScrollBars();
     void programMetadata();
     void iconFilesShowOneImage();
     void accessibleNames();
@@ -190,6 +193,21 @@ void WindowLayoutTest::staticTexts()
     QVERIFY(m_fixture.outputText().isEmpty());
     QCOMPARE(int(m_fixture.window().state().FoundFlag), 0);
     QCOMPARE(int(m_fixture.window().state().FoundRow), 0);
+}
+
+void WindowLayoutTest::frameAndScrollBars()
+{
+    Zerkovan &window = m_fixture.window();
+    QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    for (QWidget *control : {window.Text2(1), static_cast<QWidget *>(window.Text1(0))}) {
+        auto *box = qobject_cast<QPlainTextEdit *>(control);
+        QVERIFY(box->verticalScrollBar()->isVisible());
+        // Lines wrap at the box's width: nothing to scroll sideways to.
+        QCOMPARE(box->horizontalScrollBar()->maximum(), 0);
+    }
+    const QTextLayout *firstLine = window.Text1(0)->document()->firstBlock().layout();
+    QVERIFY(firstLine->lineCount() > 3);
+    QVERIFY(firstLine->boundingRect().width() <= window.Text1(0)->viewport()->width());
 }
 
 void WindowLayoutTest::programMetadata()
