@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <optional>
 #include <system_error>
 
 namespace zerkovan {
@@ -98,16 +97,42 @@ bool readExponent(std::string_view s, std::size_t &pos, long long &exponent)
     return true;
 }
 
-// Decimal exponent of the leading digit of intDigits.fracDigits (not all zero).
-long long leadingMagnitude(std::string_view intDigits, std::string_view fracDigits)
+// The nearest double to decimal digits times a power of ten, "12e-1":
+// infinity past the largest double, zero below the smallest.
+template <typename Number> double readScaledWithFromChars(std::string_view text)
 {
-    const std::size_t firstInt = intDigits.find_first_not_of('0');
-    if (firstInt != std::string_view::npos)
-        return static_cast<long long>(intDigits.size() - firstInt) - 1;
-    return -static_cast<long long>(fracDigits.find_first_not_of('0')) - 1;
+    Number value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Past either end: where the leading digit stands says which.
+        const std::size_t e = text.find('e');
+        const std::string_view digits = text.substr(0, e);
+        const long long magnitude =
+            static_cast<long long>(digits.size() - digits.find_first_not_of('0')) - 1 +
+            std::atoll(std::string(text.substr(e + 1)).c_str());
+        value = magnitude > 0 ? std::numeric_limits<Number>::infinity() : 0;
+    }
+    return value;
 }
 
-double readDecimalNumber(std::string_view s)
+double readScaledWithStrtod(std::string_view text)
+{
+    // Correctly rounded, HUGE_VAL past the largest double and 0 or a
+    // subnormal below the smallest normal, as from_chars gives them.
+    const std::string terminated(text);
+    return std::strtod(terminated.c_str(), nullptr);
+}
+
+double readScaled(std::string_view text, DigitReader reader)
+{
+    if constexpr (HasFromCharsForDouble) {
+        if (reader == DigitReader::FromChars)
+            return readScaledWithFromChars<double>(text);
+    }
+    return readScaledWithStrtod(text);
+}
+
+double readDecimalNumber(std::string_view s, DigitReader reader)
 {
     std::size_t pos = 0;
     bool negative = false;
@@ -127,22 +152,15 @@ double readDecimalNumber(std::string_view s)
     long long exponent = 0;
     readExponent(s, pos, exponent);
 
-    std::string canonical;
-    canonical.reserve(intDigits.size() + fracDigits.size() + 16);
-    canonical += intDigits.empty() ? std::string_view("0") : intDigits;
-    canonical += '.';
-    canonical += fracDigits;
-    canonical += 'e';
-    canonical += std::to_string(exponent);
-
-    double value = 0;
-    const auto result =
-        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        value = leadingMagnitude(intDigits, fracDigits) + exponent > 0
-                    ? std::numeric_limits<double>::infinity()
-                    : 0.0;
-    }
+    // The digits as one whole number, scaled: no decimal point, which strtod
+    // would read by the C locale.
+    std::string scaled;
+    scaled.reserve(intDigits.size() + fracDigits.size() + 24);
+    scaled += intDigits;
+    scaled += fracDigits;
+    scaled += 'e';
+    scaled += std::to_string(exponent - static_cast<long long>(fracDigits.size()));
+    const double value = readScaled(scaled, reader);
     return negative ? -value : value;
 }
 
@@ -218,6 +236,11 @@ std::optional<double> readPlainInteger(std::string_view text)
 
 double ValFromText(std::string_view text)
 {
+    return ValFromText(text, HasFromCharsForDouble ? DigitReader::FromChars : DigitReader::Strtod);
+}
+
+double ValFromText(std::string_view text, DigitReader reader)
+{
     if (const auto plain = readPlainInteger(text))
         return *plain;
     std::string compact;
@@ -231,7 +254,7 @@ double ValFromText(std::string_view text)
     }
     if (!text.empty() && text[0] == '&')
         return readRadixNumber(text.substr(1));
-    return readDecimalNumber(text);
+    return readDecimalNumber(text, reader);
 }
 
 std::string NumberText(Integer16 value)
@@ -264,10 +287,10 @@ void AppendNumberText(std::string &out, double value, std::string_view decimalSe
     }
 }
 
-Integer16 ToInteger16(double value)
+std::optional<Integer16> ToInteger16(double value)
 {
     if (!std::isfinite(value))
-        throw OverflowError();
+        return std::nullopt;
     const double floor = std::floor(value);
     const double fraction = value - floor;
     double rounded = floor;
@@ -275,16 +298,16 @@ Integer16 ToInteger16(double value)
         rounded = floor + 1;
     if (rounded < std::numeric_limits<Integer16>::min() ||
         rounded > std::numeric_limits<Integer16>::max())
-        throw OverflowError();
+        return std::nullopt;
     return static_cast<Integer16>(rounded);
 }
 
-Integer16 CheckedSubtract(Integer16 a, Integer16 b)
+std::optional<Integer16> CheckedSubtract(Integer16 a, Integer16 b)
 {
     const int result = a - b;
     if (result < std::numeric_limits<Integer16>::min() ||
         result > std::numeric_limits<Integer16>::max())
-        throw OverflowError();
+        return std::nullopt;
     return static_cast<Integer16>(result);
 }
 

@@ -2,11 +2,14 @@
 //
 // Texts are UTF-8. Numbers are IEEE doubles for the triangle's values and
 // 16-bit signed integers for row numbers, counters and the window's flags;
-// every conversion into the 16-bit range is checked.
+// every conversion into the 16-bit range is checked, and a value that
+// leaves it comes back as no value. The engine throws nothing: it runs in
+// the browser too, where the standard library has no exceptions.
 #pragma once
 
+#include <charconv>
 #include <cstdint>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,20 +17,22 @@ namespace zerkovan {
 
 using Integer16 = std::int16_t;
 
-// The one error the engine can raise: a value left the 16-bit range.
-class OverflowError : public std::runtime_error
-{
-public:
-    OverflowError()
-        : std::runtime_error("Overflow")
-    {
-    }
-};
-
 // Reads the number at the start of a text; a text without one reads as 0.
 // Blanks, tabs and line feeds are ignored wherever they stand, only "." is a
 // decimal separator, and "&H", "&O" or "&" open hexadecimal and octal numbers.
 double ValFromText(std::string_view text);
+
+// What turns the digits read into the nearest double. Both round correctly
+// and give the same double; ValFromText takes from_chars where the standard
+// library has it for doubles, and strtod where it has not (the browser's).
+enum class DigitReader { FromChars, Strtod };
+template <typename Number>
+concept ReadableByFromChars = requires(const char *text, Number &value)
+{
+    std::from_chars(text, text, value);
+};
+inline constexpr bool HasFromCharsForDouble = ReadableByFromChars<double>;
+double ValFromText(std::string_view text, DigitReader reader);
 
 // The text that stands for a number when it is joined to a text.
 std::string NumberText(Integer16 value);
@@ -36,10 +41,10 @@ std::string NumberText(double value, std::string_view decimalSeparator);
 // Appends NumberText(value, decimalSeparator) to out without a temporary.
 void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator);
 
-// Rounds half to even; throws OverflowError outside -32768..32767.
-Integer16 ToInteger16(double value);
+// Rounds half to even; no value outside -32768..32767.
+std::optional<Integer16> ToInteger16(double value);
 
-// a - b, throwing OverflowError when the result leaves the 16-bit range.
-Integer16 CheckedSubtract(Integer16 a, Integer16 b);
+// a - b; no value when the result leaves the 16-bit range.
+std::optional<Integer16> CheckedSubtract(Integer16 a, Integer16 b);
 
 } // namespace zerkovan

@@ -41,12 +41,13 @@ std::size_t outputSizeHint(double rows)
                     Enough);
 }
 
-// Writes row v (a whole number from 1 to 32767) at p and returns the end. The entries
-// are exact integers, and NumberText writes a whole double below 10^15 as an
-// integer, so they are formatted as integers straight into the buffer. Only
-// the first half, middle entry included, is compared with the searched
-// number; the row reads the same both ways and the rest is its mirror.
-char *writeRow(char *p, double v, double searched, Integer16 &foundFlag)
+// Writes row v (a whole number from 1 to 32767) at p and returns the end:
+// entries k = 1..upper compared, then k = lower..1, the mirror, not. The
+// entries are exact integers, and NumberText writes a whole double below
+// 10^15 as an integer, so they are formatted as integers straight into the
+// buffer.
+char *writeRow(char *p, double v, Integer16 upper, Integer16 lower, double searched,
+               Integer16 &foundFlag)
 {
     // Entries are whole and positive: a searched number that is not matches
     // none, and one that is compares as an integer.
@@ -57,19 +58,15 @@ char *writeRow(char *p, double v, double searched, Integer16 &foundFlag)
             foundFlag = SeenInRow;
     };
     const auto n = std::int64_t(v);
-    const bool even = n % 2 == 0;
-    Integer16 half = ToInteger16(double(even ? n / 2 : n / 2 + 1));
     p = WriteDigits(p, std::uint32_t(n));
     noteIfSearched(n);
-    for (std::int64_t k = 2; k <= half; ++k) {
+    for (std::int64_t k = 2; k <= upper; ++k) {
         const std::int64_t entry = k * (n - k + 1);
         *p++ = ' ';
         p = WriteDigits(p, std::uint32_t(entry));
         noteIfSearched(entry);
     }
-    if (!even)
-        half = CheckedSubtract(half, 1);
-    for (std::int64_t k = half; k >= 1; --k) {
+    for (std::int64_t k = lower; k >= 1; --k) {
         *p++ = ' ';
         p = WriteDigits(p, std::uint32_t(k * (n - k + 1)));
     }
@@ -78,22 +75,39 @@ char *writeRow(char *p, double v, double searched, Integer16 &foundFlag)
 
 } // namespace
 
-void PrintRow(WindowState &state, const Integer16 &n)
+std::string_view MessageOf(RunResult result)
+{
+    return result == RunResult::Overflow ? std::string_view("Overflow") : std::string_view();
+}
+
+RunResult PrintRow(WindowState &state, const Integer16 &n)
 {
     const double v = ValFromText(NumberText(n));
     if (v < 1)
-        return;
+        return RunResult::Done;
+    // n / 2 rounded up: the first half, middle entry included, is compared
+    // with the searched number; the row reads the same both ways and the
+    // rest, n / 2 rounded down, is its mirror.
+    const auto whole = std::int64_t(v);
+    const bool even = whole % 2 == 0;
+    const std::optional<Integer16> upper = ToInteger16(double(even ? whole / 2 : whole / 2 + 1));
+    if (!upper)
+        return RunResult::Overflow;
+    const std::optional<Integer16> lower = even ? upper : CheckedSubtract(*upper, 1);
+    if (!lower)
+        return RunResult::Overflow;
     // The input cannot change while a row is written: one reading serves
     // every comparison in the row.
     const double searched = ValFromText(state.input);
     std::string &out = state.output;
     const std::size_t start = out.size();
-    out.resize(start + rowSizeBound(std::int64_t(v)));
-    char *const end = writeRow(out.data() + start, v, searched, state.FoundFlag);
+    out.resize(start + rowSizeBound(whole));
+    char *const end = writeRow(out.data() + start, v, *upper, *lower, searched, state.FoundFlag);
     out.resize(std::size_t(end - out.data()));
+    return RunResult::Done;
 }
 
-void ShowTriangle(WindowState &state, std::string_view decimalSeparator)
+RunResult ShowTriangle(WindowState &state, std::string_view decimalSeparator)
 {
     state.FoundFlag = NotSeen;
     state.output.clear();
@@ -101,14 +115,15 @@ void ShowTriangle(WindowState &state, std::string_view decimalSeparator)
     const double rows = ValFromText(state.input);
     // Fail before writing anything rather than after 32767 rows.
     if (rows >= FirstUnreachableRow)
-        throw OverflowError();
+        return RunResult::Overflow;
 
     state.output.reserve(outputSizeHint(rows));
     for (double i = 1; i <= rows; ++i) {
-        const Integer16 row = ToInteger16(i);
-        PrintRow(state, row);
+        const std::optional<Integer16> row = ToInteger16(i);
+        if (!row || PrintRow(state, *row) != RunResult::Done)
+            return RunResult::Overflow;
         if (state.FoundFlag == SeenInRow && state.FoundRow == 0) {
-            state.FoundRow = ToInteger16(i);
+            state.FoundRow = *row;
             state.FoundFlag = SeenRecorded;
         }
     }
@@ -121,6 +136,7 @@ void ShowTriangle(WindowState &state, std::string_view decimalSeparator)
         state.output += FoundInRow;
         state.output += NumberText(state.FoundRow);
     }
+    return RunResult::Done;
 }
 
 } // namespace zerkovan

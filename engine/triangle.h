@@ -31,14 +31,20 @@ struct WindowState
 // Rows at or past this would overflow the 16-bit row counter.
 inline constexpr double FirstUnreachableRow = 32768;
 
+// How a run ended. The one error is that a value left the 16-bit range.
+enum class RunResult { Done, Overflow };
+
+// What the user is told of a failed run: "Overflow"; empty for Done.
+std::string_view MessageOf(RunResult result);
+
 // Appends row n and CR LF to the output and sets FoundFlag to SeenInRow when
 // the first half of the row holds the searched number and it was NotSeen.
 // Rows below 1 write nothing. Entries are whole numbers: no separator.
-void PrintRow(WindowState &state, const Integer16 &n);
+RunResult PrintRow(WindowState &state, const Integer16 &n);
 
 // Replaces the output with rows 1..N, N being the number the input reads as,
-// and a closing verdict line naming the first row that holds N. Throws
-// OverflowError, before writing a row, when N has 32768 rows or more.
-void ShowTriangle(WindowState &state, std::string_view decimalSeparator);
+// and a closing verdict line naming the first row that holds N. Reports
+// Overflow, with nothing written, when N has 32768 rows or more.
+RunResult ShowTriangle(WindowState &state, std::string_view decimalSeparator);
 
 } // namespace zerkovan

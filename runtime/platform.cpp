@@ -3,12 +3,14 @@
 #include "accessibility.h"
 #include "display.h"
 #include "maker.h"
+#include "messages.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTranslator>
 #include <QWidget>
 #include <cstdio>
@@ -20,7 +22,6 @@ namespace zerkovan {
 
 namespace {
 
-constexpr const char *ProgramName = "Zerkovan";
 constexpr const char *ProgramVersion = ZERKOVAN_VERSION;
 
 void sayCannotOpen(const std::string &reason)
@@ -78,10 +79,18 @@ void DeliverClick(QWidget *window, const std::function<void()> &handler)
     try {
         handler();
     } catch (const std::exception &error) {
-        QMessageBox::critical(
-            window, QString::fromLatin1(ProgramName),
-            QStringLiteral("Грешка при изпълнение: %1").arg(QString::fromUtf8(error.what())));
+        ShowRunError(window, error.what());
     }
+}
+
+void ShowRunError(QWidget *window, std::string_view message)
+{
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(ProgramName),
+                    QString::fromUtf8(RunErrorStart) +
+                        QString::fromUtf8(message.data(), qsizetype(message.size())),
+                    QMessageBox::Ok, window);
+    box.button(QMessageBox::Ok)->setText(QString::fromUtf8(RunErrorButton));
+    box.exec();
 }
 
 bool InstallToolkitTranslation()

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QWidget;
 
@@ -13,9 +14,12 @@ namespace zerkovan {
 // The decimal separator of the system locale, as UTF-8.
 std::string DecimalSeparator();
 
-// Runs a click handler. An error that escapes it is shown in a message box
-// over window; the program stays open and keeps what the user typed.
+// Runs a click handler. An error that escapes it is shown as ShowRunError
+// shows it; the program stays open and keeps what the user typed.
 void DeliverClick(QWidget *window, const std::function<void()> &handler);
+
+// Tells the user, in a message box over window, that a click failed and why.
+void ShowRunError(QWidget *window, std::string_view message);
 
 // Starts the program: prepares the application, opens the window that
 // createWindow makes and runs the event loop until it is closed. Returns the

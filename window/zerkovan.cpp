@@ -1,6 +1,7 @@
 #include "zerkovan.h"
 
 #include "controls.h"
+#include "layout.h"
 #include "maker.h"
 #include "platform.h"
 #include "statictexts.h"
@@ -19,11 +20,10 @@ namespace zerkovan {
 
 namespace {
 
-constexpr QSize ClientAreaTwips(7215, 6360);
-const QColor WindowColour(192, 192, 255);
-const QColor LabelColour(255, 192, 128);
-const QColor DisplayButtonColour(128, 255, 128);
-const QColor ClearButtonColour(255, 0, 0);
+QColor colourOf(const layout::Colour &colour)
+{
+    return {colour.red, colour.green, colour.blue};
+}
 
 // Every size, so that the toolkit picks the sharpest for the title bar, the
 // task bar or a scaled screen; the 32-pixel one is the hand-drawn icon.
@@ -39,12 +39,12 @@ QIcon programIcon()
 
 Zerkovan::Zerkovan(QWidget *parent)
     : QWidget(parent),
-      Label1{MakeLabel(this, TitleLabelCaption, LabelColour),
-             MakeLabel(this, RowLabelCaption, LabelColour)},
-      Text2{MakeInputBox(this, RowLabelCaption), MakeReadOnlyBox(this, "Резултат")},
-      Text1{MakeReadOnlyBox(this, "Условие на задачата"), MakeReadOnlyBox(this, "Мото")},
-      Command1{MakeButton(this, DisplayButtonCaption, DisplayButtonColour),
-               MakeButton(this, ClearButtonCaption, ClearButtonColour)}
+      Label1{MakeLabel(this, TitleLabelCaption, colourOf(layout::LabelColour)),
+             MakeLabel(this, RowLabelCaption, colourOf(layout::LabelColour))},
+      Text2{MakeInputBox(this, RowLabelCaption), MakeReadOnlyBox(this, OutputBoxName)},
+      Text1{MakeReadOnlyBox(this, TaskStatementBoxName), MakeReadOnlyBox(this, MottoBoxName)},
+      Command1{MakeButton(this, DisplayButtonCaption, colourOf(layout::DisplayButtonColour)),
+               MakeButton(this, ClearButtonCaption, colourOf(layout::ClearButtonColour))}
 {
     setObjectName(QStringLiteral("Zerkovan"));
     setWindowTitle(QString::fromLatin1(MakerAddress) + QString::fromUtf8(CaptionAfterAddress));
@@ -69,26 +69,25 @@ void Zerkovan::paintEvent(QPaintEvent *event)
 {
     // Painted rather than set in the palette, which the text boxes would
     // inherit: they keep the system's colours.
-    QPainter(this).fillRect(rect(), WindowColour);
+    QPainter(this).fillRect(rect(), colourOf(layout::WindowColour));
     QWidget::paintEvent(event);
 }
 
 void Zerkovan::placeControls()
 {
     const qreal dpi = screen() ? screen()->logicalDotsPerInch() : 96.0;
-    const auto place = [dpi](QWidget *control, int left, int top, int width, int height) {
-        control->setGeometry(TwipsToPixels(QRect(left, top, width, height), dpi));
+    const auto pixels = [dpi](const layout::Twips &twips) {
+        return TwipsToPixels(QRect(twips.left, twips.top, twips.width, twips.height), dpi);
     };
-    place(Label1(0), 960, 0, 5415, 375);
-    place(Label1(1), 120, 600, 1575, 375);
-    place(Text2(0), 1680, 600, 1575, 405);
-    place(Command1(0), 3840, 600, 1095, 375);
-    place(Command1(1), 5760, 600, 1095, 375);
-    place(Text2(1), 120, 1200, 6855, 2325);
-    place(Text1(0), 120, 3720, 6855, 2535);
-    place(Text1(1), 600, 4680, 6735, 1815);
-    setFixedSize(TwipsToPixels(ClientAreaTwips.width(), dpi),
-                 TwipsToPixels(ClientAreaTwips.height(), dpi));
+    Label1(0)->setGeometry(pixels(layout::Label1_0));
+    Label1(1)->setGeometry(pixels(layout::Label1_1));
+    Text2(0)->setGeometry(pixels(layout::Text2_0));
+    Command1(0)->setGeometry(pixels(layout::Command1_0));
+    Command1(1)->setGeometry(pixels(layout::Command1_1));
+    Text2(1)->setGeometry(pixels(layout::Text2_1));
+    Text1(0)->setGeometry(pixels(layout::Text1_0));
+    Text1(1)->setGeometry(pixels(layout::Text1_1));
+    setFixedSize(pixels(layout::ClientArea).size());
 }
 
 void Zerkovan::setTabOrder()
@@ -120,14 +119,11 @@ void Zerkovan::Command1_Click(Integer16 Index)
 void Zerkovan::ShowTriangle()
 {
     m_state.input = TextOf(Text2(0));
-    try {
-        zerkovan::ShowTriangle(m_state, DecimalSeparator());
-    } catch (...) {
-        // The box shows what the failed run left, as the state holds it.
-        AssignText(Text2(1), m_state.output);
-        throw;
-    }
+    const RunResult result = zerkovan::ShowTriangle(m_state, DecimalSeparator());
+    // A failed run shows what it left, as the state holds it, and says why.
     AssignText(Text2(1), m_state.output);
+    if (result != RunResult::Done)
+        ShowRunError(this, MessageOf(result));
 }
 
 void Zerkovan::ClearBoxes()

@@ -67,9 +67,7 @@ void checkRun(std::string_view input, std::string_view separator)
     WindowState state;
     state.input = input;
     const double n = ValFromText(input);
-    try {
-        ShowTriangle(state, separator);
-    } catch (const OverflowError &) {
+    if (ShowTriangle(state, separator) == RunResult::Overflow) {
         require(n >= 32768 && state.output.empty(), "overflow only for 32768 rows or more", input);
         return;
     }
