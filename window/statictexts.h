@@ -1,4 +1,6 @@
-// The texts the window shows: captions, the task statement and the motto.
+// The texts the window shows: captions, the task statement and the motto,
+// and the names assistive tools read for the boxes. The web page takes them
+// from here too.
 #pragma once
 
 namespace zerkovan {
@@ -8,6 +10,9 @@ inline constexpr const char *RowLabelCaption = "Номер на ред:";
 inline constexpr const char *DisplayButtonCaption = "Изведи";
 inline constexpr const char *ClearButtonCaption = "Изчисти";
 inline constexpr const char *CaptionAfterAddress = "  Дорвелан";
+inline constexpr const char *OutputBoxName = "Резултат";
+inline constexpr const char *TaskStatementBoxName = "Условие на задачата";
+inline constexpr const char *MottoBoxName = "Мото";
 
 extern const char *const TaskStatement;
 extern const char *const Motto;
