@@ -1,0 +1,24 @@
+# Building the engine for the browser: WebAssembly with WASI's C library and
+# libc++ for wasm32, by Debian's clang 16 and lld (packages clang-16, lld-16,
+# libc++-16-dev-wasm32, libc++abi-16-dev-wasm32, libclang-rt-16-dev-wasm32,
+# wasi-libc). The web edition's CMakeLists builds nothing but the engine and
+# the site around it.
+set(CMAKE_SYSTEM_NAME Generic)
+set(CMAKE_SYSTEM_PROCESSOR wasm32)
+set(CMAKE_CXX_COMPILER clang++-16)
+set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
+set(ZERKOVAN_WEB ON)
+
+# Debian's clang finds neither the wasm32 libc++ headers nor only the
+# target's C headers by itself: name them all, and nothing of the host's.
+set(CMAKE_CXX_FLAGS_INIT
+    "-nostdinc -isystem /usr/lib/llvm-16/include/wasm32-wasi/c++/v1 -isystem /usr/lib/llvm-16/lib/clang/16/include -isystem /usr/include/wasm32-wasi -fno-exceptions -fno-rtti")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-L/usr/lib/wasm32-wasi")
+
+# The link line carries no compile flags. Given an -O flag there, clang runs
+# whatever wasm-opt it finds on PATH over the module, so the result would
+# depend on the machine; the optimising is done by the compiler and LTO.
+set(CMAKE_CXX_LINK_EXECUTABLE
+    "<CMAKE_CXX_COMPILER> --target=wasm32-wasi <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> <OBJECTS> -o <TARGET> <LINK_LIBRARIES>")
+
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -1,0 +1,60 @@
+// The engine's interface to the page: the page writes the input and the
+// decimal separator into buffers the module hands out, runs the engine, and
+// reads the output (or the failure's message) back. The module keeps the
+// window state between runs, as the window does; it imports nothing.
+#include "triangle.h"
+
+#include <cstddef>
+#include <string>
+
+#define ZERKOVAN_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+
+namespace {
+
+zerkovan::WindowState state;
+std::string separator;
+zerkovan::RunResult lastResult = zerkovan::RunResult::Done;
+
+} // namespace
+
+// Room for the input's size bytes of UTF-8; the page fills it.
+ZERKOVAN_EXPORT(zerkovan_input) char *zerkovan_input(std::size_t size)
+{
+    state.input.assign(size, '\0');
+    return state.input.data();
+}
+
+// Room for the separator's size bytes of UTF-8.
+ZERKOVAN_EXPORT(zerkovan_separator) char *zerkovan_separator(std::size_t size)
+{
+    separator.assign(size, '\0');
+    return separator.data();
+}
+
+// Runs the engine on the input; 0 when it is done, else the run failed.
+ZERKOVAN_EXPORT(zerkovan_run) int zerkovan_run()
+{
+    lastResult = zerkovan::ShowTriangle(state, separator);
+    return lastResult == zerkovan::RunResult::Done ? 0 : 1;
+}
+
+ZERKOVAN_EXPORT(zerkovan_output) const char *zerkovan_output()
+{
+    return state.output.data();
+}
+
+ZERKOVAN_EXPORT(zerkovan_output_size) std::size_t zerkovan_output_size()
+{
+    return state.output.size();
+}
+
+// Why the last run failed ("Overflow"), UTF-8, or nothing.
+ZERKOVAN_EXPORT(zerkovan_message) const char *zerkovan_message()
+{
+    return zerkovan::MessageOf(lastResult).data();
+}
+
+ZERKOVAN_EXPORT(zerkovan_message_size) std::size_t zerkovan_message_size()
+{
+    return zerkovan::MessageOf(lastResult).size();
+}
