@@ -6,19 +6,43 @@ BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 
 .PHONY: deps configure build test test-asan fuzz run screenshot bench clean windows test-windows \
-	package lint coverage
+	package lint coverage web serve-web
 
 deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DZERKOVAN_WEB_SITE=$(CURDIR)/$(WEB_DIR)/site >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR)
 
-test: build
+# The web edition's checks need Node.js, Chromium with its driver and
+# Selenium, and axe-core from npm.
+test: build web node_modules
+	@scripts/install-deps nodejs chromium chromium-driver python3-selenium
 	@cd $(BUILD_DIR) && ctest --output-on-failure
+
+# The web edition: the engine compiled to WebAssembly with Debian's clang 16
+# and WASI's C library, and the static site around it in $(WEB_DIR)/site.
+WEB_DIR ?= build-web
+web: deps
+	@scripts/install-deps clang-16 lld-16 libc++-16-dev-wasm32 libc++abi-16-dev-wasm32 \
+		libclang-rt-16-dev-wasm32 wasi-libc fonttools python3-brotli
+	@cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-wasi.cmake >/dev/null
+	@cmake --build $(WEB_DIR)
+
+serve-web: web
+	@web/serve.py $(WEB_DIR)/site 8000
+
+# axe-core and ESLint, as package-lock.json pins them. Node.js's own npm
+# where it has one (NodeSource's does), Debian's otherwise.
+node_modules: package-lock.json
+	@scripts/install-deps nodejs
+	@command -v npm >/dev/null || scripts/install-deps npm
+	@npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
+	@touch node_modules
 
 # The Debian package, build/zerkovan_<version>_<arch>.deb; make test checks it.
 package: build
@@ -27,9 +51,10 @@ package: build
 # Formatting and clang-tidy's checks (.clang-tidy) over the project's own
 # sources, with the build's compile commands.
 LINT_SOURCES := $(CURDIR)/(engine|runtime|window|app|tests)/[^/]+\.cpp$$
-lint: build
+lint: build node_modules
 	@scripts/install-deps clang-format clang-tidy-14
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+	@npx --no-install eslint .
 	@run-clang-tidy-14 -p $(BUILD_DIR) -quiet -j $$(nproc) '$(LINT_SOURCES)' 2>&1 | \
 		grep -vE '^(Running clang-tidy|clang-tidy-14 |[0-9]+ warnings? generated|Suppressed [0-9]+ warnings|Use -header-filter|$$)'; \
 		exit $${PIPESTATUS[0]}
@@ -50,7 +75,7 @@ coverage: deps
 	@echo "per file: $(BUILD_DIR)-coverage/coverage.txt"
 
 clean:
-	rm -rf $(BUILD_DIR) $(WINDOWS_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) $(WEB_DIR)
 
 run: build
 	@$(BUILD_DIR)/app/zerkovan
