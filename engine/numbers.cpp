@@ -287,28 +287,4 @@ void AppendNumberText(std::string &out, double value, std::string_view decimalSe
     }
 }
 
-std::optional<Integer16> ToInteger16(double value)
-{
-    if (!std::isfinite(value))
-        return std::nullopt;
-    const double floor = std::floor(value);
-    const double fraction = value - floor;
-    double rounded = floor;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0))
-        rounded = floor + 1;
-    if (rounded < std::numeric_limits<Integer16>::min() ||
-        rounded > std::numeric_limits<Integer16>::max())
-        return std::nullopt;
-    return static_cast<Integer16>(rounded);
-}
-
-std::optional<Integer16> CheckedSubtract(Integer16 a, Integer16 b)
-{
-    const int result = a - b;
-    if (result < std::numeric_limits<Integer16>::min() ||
-        result > std::numeric_limits<Integer16>::max())
-        return std::nullopt;
-    return static_cast<Integer16>(result);
-}
-
 } // namespace zerkovan

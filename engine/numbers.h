@@ -8,7 +8,9 @@
 #pragma once
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,10 +43,33 @@ std::string NumberText(double value, std::string_view decimalSeparator);
 // Appends NumberText(value, decimalSeparator) to out without a temporary.
 void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator);
 
-// Rounds half to even; no value outside -32768..32767.
-std::optional<Integer16> ToInteger16(double value);
+// Rounds half to even; no value outside -32768..32767. Defined here, so
+// that the result stays in registers: returned from a call, GCC builds it
+// in memory with two narrow stores and reads it back as one wide word,
+// which stalls the processor on every row.
+inline std::optional<Integer16> ToInteger16(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double floor = std::floor(value);
+    const double fraction = value - floor;
+    double rounded = floor;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0))
+        rounded = floor + 1;
+    if (rounded < std::numeric_limits<Integer16>::min() ||
+        rounded > std::numeric_limits<Integer16>::max())
+        return std::nullopt;
+    return static_cast<Integer16>(rounded);
+}
 
 // a - b; no value when the result leaves the 16-bit range.
-std::optional<Integer16> CheckedSubtract(Integer16 a, Integer16 b);
+inline std::optional<Integer16> CheckedSubtract(Integer16 a, Integer16 b)
+{
+    const int result = a - b;
+    if (result < std::numeric_limits<Integer16>::min() ||
+        result > std::numeric_limits<Integer16>::max())
+        return std::nullopt;
+    return static_cast<Integer16>(result);
+}
 
 } // namespace zerkovan
