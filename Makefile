@@ -84,12 +84,13 @@ screenshot: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/zerkovan-screenshot docs/window-after-4.png
 	@echo "wrote docs/window-after-4.png"
 
-bench: deps
-	@scripts/install-deps libbenchmark-dev
+bench: deps web
+	@scripts/install-deps libbenchmark-dev nodejs chromium chromium-driver python3-selenium
 	@cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 		-DZERKOVAN_BENCH=ON >/dev/null
 	@cmake --build $(BUILD_DIR)-bench --target zerkovan_bench
-	@$(BUILD_DIR)-bench/bench/zerkovan_bench
+	@ZERKOVAN_BENCH_FIGURES=$(BUILD_DIR)-bench/figures.json $(BUILD_DIR)-bench/bench/zerkovan_bench
+	@/usr/bin/python3 bench/web-bench.py $(WEB_DIR)/site $(BUILD_DIR)-bench/figures.json
 
 test-asan: deps
 	@cmake --preset asan >/dev/null

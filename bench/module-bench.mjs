@@ -1,0 +1,23 @@
+// ShowTriangle for 99 in the WebAssembly module under Node.js: the engine's
+// run alone, as the native benchmark (1) times it. Prints microseconds.
+//   usage: node module-bench.mjs SITE/zerkovan.wasm
+import { readFile } from 'node:fs/promises';
+
+const engine = (await WebAssembly.instantiate(await readFile(process.argv[2]), {})).instance.exports;
+engine._initialize();
+const put = (room, text) => {
+    const bytes = new TextEncoder().encode(text);
+    new Uint8Array(engine.memory.buffer, room(bytes.length), bytes.length).set(bytes);
+};
+put(engine.zerkovan_input, '99');
+put(engine.zerkovan_separator, '.');
+
+const runs = 20000;
+const batches = [];
+for (let batch = 0; batch < 7; batch += 1) {
+    const start = process.hrtime.bigint();
+    for (let i = 0; i < runs; i += 1) engine.zerkovan_run();
+    batches.push(Number(process.hrtime.bigint() - start) / 1e3 / runs);
+}
+batches.sort((a, b) => a - b);
+console.log(batches[3].toFixed(2)); // the median batch
