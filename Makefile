@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 60
 
 .PHONY: deps configure build test test-asan fuzz run screenshot bench clean windows test-windows \
-	package lint coverage web serve-web
+	package lint coverage web serve-web screenshot-web
 
 deps:
 	@scripts/install-deps
@@ -83,6 +83,11 @@ run: build
 screenshot: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/zerkovan-screenshot docs/window-after-4.png
 	@echo "wrote docs/window-after-4.png"
+
+screenshot-web: web
+	@scripts/install-deps chromium chromium-driver python3-selenium
+	@/usr/bin/python3 tests/web/screenshots.py $(WEB_DIR)/site docs
+	@echo "wrote docs/web-desktop.png and docs/web-phone.png"
 
 bench: deps web
 	@scripts/install-deps libbenchmark-dev nodejs chromium chromium-driver python3-selenium

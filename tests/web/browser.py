@@ -15,7 +15,7 @@ TOP = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))
 # Without the network flags, Chromium reaches for Google's hosts at start.
 FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
          "--disable-background-networking", "--disable-component-update", "--disable-sync",
-         "--disable-dev-shm-usage", "--hide-scrollbars"]
+         "--disable-dev-shm-usage"]
 
 
 class Site:
@@ -36,12 +36,22 @@ class Site:
 def chromium(language="bg", width=800, height=600):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for flag in FLAGS + [f"--lang={language}", f"--window-size={width},{height}",
+    for flag in FLAGS + [f"--lang={language}",
                          f"--user-data-dir={tempfile.mkdtemp(prefix='zerkovan-chromium-')}"]:
         options.add_argument(flag)
     options.add_experimental_option("prefs", {"intl.accept_languages": language})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    set_viewport(driver, width, height)
+    return driver
+
+
+def set_viewport(driver, width, height, phone=False):
+    """The page's viewport exactly; a phone's also follows the page's
+    viewport rules, as a mobile browser does. (A headless window's size
+    would count its frame, and it is never narrower than 500 pixels.)"""
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": 1, "mobile": phone})
 
 
 def open_page(driver, url):

@@ -14,7 +14,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import Site, chromium, open_page
+from browser import Site, chromium, open_page, set_viewport
 
 WORKED_EXAMPLE = "1\n2 2\n3 4 3\n4 6 6 4\nЧислото 4 се среща в ред 3"
 # The twips table, converted here at 15 twips to the CSS pixel.
@@ -152,7 +152,7 @@ def layout(page):
 
 
 def phone(page):
-    page.driver.set_window_size(360, 740)
+    set_viewport(page.driver, 360, 740, phone=True)
     page.wait_for(lambda: page.js("return document.documentElement.clientWidth") == 360)
     page.wait_for(lambda: page.rect("window")[2] < 361)
     scroll = page.js("return [document.documentElement.scrollWidth, document.documentElement.clientWidth]")
