@@ -1,6 +1,7 @@
 # Writes the service worker: the site's files, and a version made from
 # their contents. cmake -DSITE=... -DTEMPLATE=... -DFILES="a;b" -P serviceworker.cmake
-set(hashes "")
+# The page itself is listed as the site's address, './', and hashed too.
+file(SHA256 ${SITE}/index.html hashes)
 set(listed "'./'")
 foreach(file ${FILES})
     file(SHA256 ${SITE}/${file} hash)

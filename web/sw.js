@@ -22,12 +22,14 @@ self.addEventListener('activate', (event) => {
     );
 });
 
+// The page is kept once, as the site's address; any page address gets it.
 self.addEventListener('fetch', (event) => {
     if (event.request.method !== 'GET') return;
+    const request = event.request.mode === 'navigate' ? './' : event.request;
     event.respondWith(
         caches
             .open(cacheName)
-            .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+            .then((cache) => cache.match(request, { ignoreSearch: true }))
             .then((cached) => cached ?? fetch(event.request)),
     );
 });
