@@ -4,8 +4,8 @@
 
 #include <QDir>
 #include <QTest>
+#include <bit>
 #include <cmath>
-#include <cstring>
 
 using namespace zerkovan;
 
@@ -102,7 +102,7 @@ void EveryInputTest::bothDigitReadersAgree()
     for (const std::string &text : texts) {
         const double fromChars = ValFromText(text, DigitReader::FromChars);
         const double strtod = ValFromText(text, DigitReader::Strtod);
-        QVERIFY2(std::memcmp(&fromChars, &strtod, sizeof(double)) == 0, text.c_str());
+        QVERIFY2(std::bit_cast<quint64>(fromChars) == std::bit_cast<quint64>(strtod), text.c_str());
     }
 }
 
