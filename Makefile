@@ -3,7 +3,12 @@ SHELL := /bin/bash
 .SHELLFLAGS := -o pipefail -c
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+BUILD_TESTING ?= ON
 FUZZ_SECONDS ?= 60
+# Every time stamp a build writes into what it makes (archives, resources,
+# the installer) is the last commit's, so that two builds of one commit match.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+export SOURCE_DATE_EPOCH
 
 .PHONY: deps configure build test test-asan fuzz run screenshot bench clean windows test-windows \
 	package lint coverage web serve-web screenshot-web
@@ -13,7 +18,7 @@ deps:
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
-		-DZERKOVAN_WEB_SITE=$(CURDIR)/$(WEB_DIR)/site >/dev/null
+		-DBUILD_TESTING=$(BUILD_TESTING) -DZERKOVAN_WEB_SITE=$(CURDIR)/$(WEB_DIR)/site >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR)
@@ -46,7 +51,8 @@ node_modules: package-lock.json
 
 # The Debian package, build/zerkovan_<version>_<arch>.deb; make test checks it.
 package: build
-	@cd $(BUILD_DIR) && cpack -G DEB
+	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null
+	@cd $(BUILD_DIR) && sha256sum zerkovan_*.deb >SHA256SUMS && cat SHA256SUMS
 
 # Formatting and clang-tidy's checks (.clang-tidy) over the project's own
 # sources, with the build's compile commands.
@@ -117,20 +123,23 @@ fuzz: deps
 		$(BUILD_DIR)-fuzz/corpus tests/fuzz/corpus 2>&1 | grep -vE '^#[0-9]+\s+(NEW|REDUCE|pulse)|^"|Uses:|dictionary'
 
 # Zerkovan.exe, cross-built with MinGW against the Qt that ZERKOVAN_QT_MINGW
-# names (scripts/find-qt-mingw), deployed to $(WINDOWS_DIR)/deploy and zipped.
+# names (scripts/find-qt-mingw), deployed to $(WINDOWS_DIR)/deploy, zipped,
+# and packed into the installer.
 WINDOWS_DIR ?= build-windows
 windows: deps
-	@scripts/install-deps g++-mingw-w64-x86-64-posix qt6-base-dev-tools
+	@scripts/install-deps g++-mingw-w64-x86-64-posix qt6-base-dev-tools wixl msitools faketime
 	@qt=$$(scripts/find-qt-mingw) && cmake -S . -B $(WINDOWS_DIR) -G Ninja \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DZERKOVAN_QT_MINGW="$$qt" \
-		-DCMAKE_BUILD_TYPE=Release >/dev/null
+		-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(BUILD_TESTING) >/dev/null
 	@cmake --build $(WINDOWS_DIR)
 	@rm -rf $(WINDOWS_DIR)/deploy
 	@cmake --install $(WINDOWS_DIR) --prefix $(WINDOWS_DIR)/deploy --strip >/dev/null
 	@cd $(WINDOWS_DIR) && cpack >/dev/null
-	@echo "wrote $(WINDOWS_DIR)/deploy and $$(ls $(WINDOWS_DIR)/*.zip)"
+	@cmake --build $(WINDOWS_DIR) --target msi >/dev/null
+	@cd $(WINDOWS_DIR) && sha256sum Zerkovan-*.zip Zerkovan-*.msi deploy/Zerkovan.exe >SHA256SUMS
+	@echo "wrote $(WINDOWS_DIR)/deploy, $$(cd $(WINDOWS_DIR) && ls Zerkovan-*.zip Zerkovan-*.msi | tr '\n' ' ')and SHA256SUMS"
 
 # Every suite as a Windows program under Wine, and the deployed program on Xvfb.
 test-windows: windows
-	@scripts/install-deps wine64 icoutils unzip
+	@scripts/install-deps wine64 unzip python3-pefile
 	@tests/xvfb-session.sh ctest --test-dir $(WINDOWS_DIR) --output-on-failure

@@ -31,3 +31,20 @@ find_file(ZERKOVAN_QTBASE_BG qtbase_bg.qm PATHS ${QT_HOST_PATH}/share/qt6/transl
 install(FILES ${ZERKOVAN_QTBASE_BG} DESTINATION translations)
 # Beside the executables in the build folder too, for the tests.
 file(COPY ${ZERKOVAN_QTBASE_BG} DESTINATION ${CMAKE_BINARY_DIR}/translations)
+
+# The zip and the installer's cabinet keep each file's time: the last
+# commit's, not the build's.
+install(CODE [[
+    if(DEFINED ENV{SOURCE_DATE_EPOCH})
+        file(GLOB_RECURSE installed LIST_DIRECTORIES true "${CMAKE_INSTALL_PREFIX}/*")
+        execute_process(COMMAND touch -h -d @$ENV{SOURCE_DATE_EPOCH} ${CMAKE_INSTALL_PREFIX}
+                                ${installed} COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+]])
+
+# The installer for whole labs, made from the installed folder (make windows).
+add_custom_target(msi
+    COMMAND ${CMAKE_COMMAND} -DDEPLOY=${CMAKE_BINARY_DIR}/deploy -DVERSION=${ZERKOVAN_VERSION}
+            -DSOURCE=${PROJECT_SOURCE_DIR} -DOUTPUT=${CMAKE_BINARY_DIR}/${ZERKOVAN_MSI}
+            -P ${PROJECT_SOURCE_DIR}/cmake/msi.cmake
+    COMMENT "Making ${ZERKOVAN_MSI}" VERBATIM)

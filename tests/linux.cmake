@@ -31,8 +31,6 @@ endif()
 
 add_test(NAME no_display COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-no-display.sh
                                  $<TARGET_FILE:zerkovan>)
-add_test(NAME windows_resources COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-windows-resources.sh
-                                        ${PROJECT_SOURCE_DIR}/app/zerkovan.rc)
 add_test(NAME debian_package COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-debian-package.sh
                                      ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR})
 set_tests_properties(debian_package PROPERTIES TIMEOUT 300)

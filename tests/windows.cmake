@@ -20,5 +20,9 @@ set_tests_properties(deployed_program PROPERTIES TIMEOUT 120
                      ENVIRONMENT "ZERKOVAN_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
 add_test(NAME deploy_folder COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-deploy-folder.sh ${deploy}
                                      ${CMAKE_BINARY_DIR}/${ZERKOVAN_WINDOWS_PACKAGE}.zip)
-add_test(NAME version_record COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-exe-resources.sh
+add_test(NAME version_record COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/check-exe-resources.py
                                      ${deploy}/Zerkovan.exe ${PROJECT_SOURCE_DIR}/app/zerkovan.ico)
+# The installer: installed, run and removed, silently, in a prefix of its own.
+add_test(NAME installer COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-msi.sh
+                                ${CMAKE_BINARY_DIR}/${ZERKOVAN_MSI} ${deploy} ${PROJECT_SOURCE_DIR})
+set_tests_properties(installer PROPERTIES TIMEOUT 300)

@@ -21,7 +21,9 @@ export WINEPREFIX=${ZERKOVAN_WINEPREFIX:?set ZERKOVAN_WINEPREFIX}
 export WINEPATH=$(IFS=';'; echo "${dll_dirs[*]}")
 export WINEDEBUG=-all
 # No Mono or Gecko: nothing here needs them, and Wine would offer to fetch them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No menu builder: a shortcut an installer makes stays inside the prefix
+# instead of reaching the desktop of the machine that runs the tests.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 mkdir -p "$WINEPREFIX"
 # Wine keeps the toolkit's QT_* variables from Windows programs (they are
 # meant for the Linux one) but passes WINEQT_* on as QT_*. Absolute paths in
