@@ -11,7 +11,7 @@ SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 export SOURCE_DATE_EPOCH
 
 .PHONY: deps configure build test test-asan fuzz run screenshot bench clean windows test-windows \
-	package lint coverage web serve-web screenshot-web
+	package lint coverage web serve-web screenshot-web check-reproducible
 
 deps:
 	@scripts/install-deps
@@ -138,6 +138,12 @@ windows: deps
 	@cmake --build $(WINDOWS_DIR) --target msi >/dev/null
 	@cd $(WINDOWS_DIR) && sha256sum Zerkovan-*.zip Zerkovan-*.msi deploy/Zerkovan.exe >SHA256SUMS
 	@echo "wrote $(WINDOWS_DIR)/deploy, $$(cd $(WINDOWS_DIR) && ls Zerkovan-*.zip Zerkovan-*.msi | tr '\n' ' ')and SHA256SUMS"
+
+# The .deb, the zip, the installer and Zerkovan.exe, built twice from the last
+# commit in two temporary folders, must come out the same, bit for bit.
+check-reproducible: deps
+	@scripts/install-deps diffoscope-minimal faketime
+	@scripts/check-reproducible
 
 # Every suite as a Windows program under Wine, and the deployed program on Xvfb.
 test-windows: windows
