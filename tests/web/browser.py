@@ -3,6 +3,7 @@ site served on 127.0.0.1: what the web edition's test, benchmark and
 screenshots share."""
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -34,14 +35,20 @@ class Site:
 
 
 def chromium(language="bg", width=800, height=600):
+    profile = tempfile.mkdtemp(prefix="zerkovan-chromium-")
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
-    for flag in FLAGS + [f"--lang={language}",
-                         f"--user-data-dir={tempfile.mkdtemp(prefix='zerkovan-chromium-')}"]:
+    for flag in FLAGS + [f"--lang={language}", f"--user-data-dir={profile}"]:
         options.add_argument(flag)
     options.add_experimental_option("prefs", {"intl.accept_languages": language})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    quit = driver.quit
+
+    def quit_and_clean():
+        quit()
+        shutil.rmtree(profile, ignore_errors=True)
+    driver.quit = quit_and_clean
     set_viewport(driver, width, height)
     return driver
 
