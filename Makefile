@@ -130,15 +130,14 @@ fuzz: deps
 # and packed into the installer.
 WINDOWS_DIR ?= build-windows
 windows: deps
-	@scripts/install-deps g++-mingw-w64-x86-64-posix qt6-base-dev-tools wixl msitools faketime
+	@scripts/install-deps g++-mingw-w64-x86-64-posix qt6-base-dev-tools zip wixl msitools faketime
 	@qt=$$(scripts/find-qt-mingw) && cmake -S . -B $(WINDOWS_DIR) -G Ninja \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DZERKOVAN_QT_MINGW="$$qt" \
 		-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(BUILD_TESTING) >/dev/null
 	@cmake --build $(WINDOWS_DIR)
 	@rm -rf $(WINDOWS_DIR)/deploy
 	@umask 022 && cmake --install $(WINDOWS_DIR) --prefix $(WINDOWS_DIR)/deploy --strip >/dev/null
-	@umask 022 && cd $(WINDOWS_DIR) && cpack >/dev/null
-	@cmake --build $(WINDOWS_DIR) --target msi >/dev/null
+	@umask 022 && cmake --build $(WINDOWS_DIR) --target zip msi >/dev/null
 	@cd $(WINDOWS_DIR) && sha256sum Zerkovan-*.zip Zerkovan-*.msi deploy/Zerkovan.exe >SHA256SUMS
 	@echo "wrote $(WINDOWS_DIR)/deploy, $$(cd $(WINDOWS_DIR) && ls Zerkovan-*.zip Zerkovan-*.msi | tr '\n' ' ')and SHA256SUMS"
 

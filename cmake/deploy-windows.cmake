@@ -42,6 +42,19 @@ install(CODE [[
     endif()
 ]])
 
+# The zip for one person, of the installed folder as it stands, under one
+# folder of the package's name (make windows). Info-ZIP, not CPack: CPack
+# writes the builder's user and group into every entry and has no option
+# against it here; zip -X leaves them out, with the extended time stamps.
+# The names go in sorted, and the times as UTC.
+find_program(ZERKOVAN_ZIP zip REQUIRED)
+add_custom_target(zip
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${ZERKOVAN_WINDOWS_PACKAGE}.zip ${ZERKOVAN_WINDOWS_PACKAGE}
+    COMMAND ${CMAKE_COMMAND} -E create_symlink deploy ${ZERKOVAN_WINDOWS_PACKAGE}
+    COMMAND sh -c "find ${ZERKOVAN_WINDOWS_PACKAGE}/ | LC_ALL=C sort | TZ=UTC ${ZERKOVAN_ZIP} -X -q -@ ${ZERKOVAN_WINDOWS_PACKAGE}.zip"
+    COMMAND ${CMAKE_COMMAND} -E rm ${ZERKOVAN_WINDOWS_PACKAGE}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR} VERBATIM)
+
 # The installer for whole labs, made from the installed folder (make windows).
 add_custom_target(msi
     COMMAND ${CMAKE_COMMAND} -DDEPLOY=${CMAKE_BINARY_DIR}/deploy -DVERSION=${ZERKOVAN_VERSION}

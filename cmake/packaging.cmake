@@ -1,17 +1,11 @@
-# What cpack makes: on Windows a zip of the deploy folder as it stands
-# (make windows installs it first), on Linux a Debian package of the install
-# rules (make package).
+# What cpack makes on Linux: a Debian package of the install rules (make
+# package). Its times are SOURCE_DATE_EPOCH's. Windows has its zip and
+# installer from cmake/deploy-windows.cmake.
 set(CPACK_PACKAGE_NAME zerkovan)
 set(CPACK_PACKAGE_VENDOR "Dorvelan")
 set(CPACK_PACKAGE_VERSION ${ZERKOVAN_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "number triangle for school mathematics")
-if(WIN32)
-    set(CPACK_GENERATOR ZIP)
-    set(CPACK_PACKAGE_FILE_NAME ${ZERKOVAN_WINDOWS_PACKAGE})
-    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
-    set(CPACK_INSTALL_CMAKE_PROJECTS "")
-    set(CPACK_INSTALLED_DIRECTORIES "${CMAKE_BINARY_DIR}/deploy;.")
-else()
+if(NOT WIN32)
     set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
     set(CPACK_STRIP_FILES ON)
@@ -34,5 +28,5 @@ The interface is in Bulgarian.")
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
         "fonts-liberation, qt6-qpa-plugins, qt6-wayland, qt6-translations-l10n")
+    include(CPack)
 endif()
-include(CPack)
