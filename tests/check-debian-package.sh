@@ -13,7 +13,8 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 
 rm -f "$build"/zerkovan_*.deb
-(cd "$build" && cpack -G DEB >/dev/null) || { fail "cpack could not make the package"; exit 1; }
+# As make package makes it: under umask 022, with the last commit's times.
+(umask 022 && cd "$build" && cpack -G DEB >/dev/null) || { fail "cpack could not make the package"; exit 1; }
 deb=$(ls "$build"/zerkovan_*_*.deb)
 pass "made $(basename "$deb")"
 
