@@ -98,7 +98,9 @@ bool readExponent(std::string_view s, std::size_t &pos, long long &exponent)
 }
 
 // The nearest double to decimal digits times a power of ten, "12e-1":
-// infinity past the largest double, zero below the smallest.
+// infinity past the largest double, zero below the smallest. A template so
+// that it is only compiled where it is called: the browser's libc++ declares
+// from_chars for doubles deleted, and there the call below is discarded.
 template <typename Number> double readScaledWithFromChars(std::string_view text)
 {
     Number value = 0;
