@@ -1,4 +1,3 @@
-#include "digits.h"
 #include "literal.h"
 #include "triangle.h"
 
@@ -66,26 +65,6 @@ void FormatFloor(benchmark::State &bench)
     }
 }
 BENCHMARK(FormatFloor);
-
-// The same with the engine's own digit writer.
-void FormatFloorOwnDigits(benchmark::State &bench)
-{
-    std::string buffer(32 * 1024, '\0');
-    for (auto _ : bench) {
-        char *p = buffer.data();
-        for (std::uint32_t n = 1; n <= 99; ++n) {
-            for (std::uint32_t k = 1; k <= n; ++k) {
-                p = WriteDigits(p, k * (n - k + 1));
-                *p++ = ' ';
-            }
-            p[-1] = '\r';
-            *p++ = '\n';
-        }
-        benchmark::DoNotOptimize(p);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(FormatFloorOwnDigits);
 
 void LiteralCopyOnEveryAppend(benchmark::State &bench)
 {

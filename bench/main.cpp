@@ -30,14 +30,12 @@ public:
     {
         const double engine = at("ShowTriangle99");
         const double floor = at("FormatFloor");
-        const double ownFloor = at("FormatFloorOwnDigits");
         const double literal = at("LiteralCopyOnEveryAppend");
         const double click = at("WindowClick99/real_time");
         const double literalClick = at("LiteralWindowClick99/iterations:3/real_time");
         std::printf("\nSummary (target in brackets)\n");
         std::printf("  (1) ShowTriangle, N = 99        %10.1f us\n", engine / 1e3);
         std::printf("  (2) formatting floor            %10.1f us\n", floor / 1e3);
-        std::printf("  (2') floor, the engine's digits %10.1f us\n", ownFloor / 1e3);
         std::printf("  (3) copy on every append        %10.1f us\n", literal / 1e3);
         std::printf("  (4) window click, N = 99        %10.2f ms\n", click / 1e6);
         std::printf("  (5) box rewritten every entry   %10.1f ms\n", literalClick / 1e6);
@@ -51,8 +49,6 @@ public:
             full / half, verdict(full <= 1.2 * half));
         std::printf("  (1)/(2) = %6.2f  [<= 1.5] %s\n", engine / floor,
                     verdict(engine <= 1.5 * floor));
-        std::printf("  (1)/(2') = %5.2f  [<= 1.5] %s\n", engine / ownFloor,
-                    verdict(engine <= 1.5 * ownFloor));
         std::printf("  (4)     = %6.2f ms [<= 16.7] %s\n", click / 1e6, verdict(click <= 16.7e6));
         // The yardsticks measure the naive design, not Zerkovan: how far below
         // them Zerkovan stands follows the machine's memory-copy speed. Figures.

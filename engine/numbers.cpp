@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <system_error>
@@ -166,15 +167,40 @@ double readDecimalNumber(std::string_view s, DigitReader reader)
     return negative ? -value : value;
 }
 
+// Fifteen significant digits in scientific form, "-d.ddddddddddddde-x".
+// A template, so that to_chars for doubles is compiled only where it is
+// called: in the browser it is not.
+template <typename Number> std::string scientificWithToChars(Number value)
+{
+    char buffer[48];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, SignificantDigits - 1);
+    return {buffer, result.ptr};
+}
+
+// The same with snprintf, whose decimal point is the C locale's: the digits
+// are read around it, whatever it is.
+std::string scientificWithSnprintf(double value)
+{
+    char buffer[48];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*e", SignificantDigits - 1, value);
+    return {buffer, static_cast<std::size_t>(std::max(length, 0))};
+}
+
 // Writes a value that is not a whole number below 10^15 in the general form:
 // 15 significant digits, no trailing zeros, exponent form where fixed
 // notation would need more than 15 digits.
-void appendGeneralForm(std::string &out, double value, std::string_view decimalSeparator)
+void appendGeneralForm(std::string &out, double value, std::string_view decimalSeparator,
+                       DigitWriter writer)
 {
-    char buffer[48];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    std::string scientific;
+    if constexpr (NumberTextWriter == DigitWriter::ToChars) {
+        if (writer == DigitWriter::ToChars)
+            scientific = scientificWithToChars(value);
+    }
+    if (scientific.empty())
+        scientific = scientificWithSnprintf(value);
+    std::string_view text = scientific;
     if (text.front() == '-') {
         out += '-';
         text.remove_prefix(1);
@@ -182,12 +208,15 @@ void appendGeneralForm(std::string &out, double value, std::string_view decimalS
     const std::size_t e = text.find('e');
     const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
     std::string digits;
-    digits += text[0];
-    digits += text.substr(2, e - 2);
+    for (const char c : text.substr(0, e)) {
+        if (isDecimalDigit(c))
+            digits += c;
+    }
     digits.erase(digits.find_last_not_of('0') + 1);
     const int count = static_cast<int>(digits.size());
 
-    const bool fixed = exponent >= 0 ? exponent < 15 : -exponent - 1 + count <= 15;
+    const bool fixed =
+        exponent >= 0 ? exponent < SignificantDigits : -exponent - 1 + count <= SignificantDigits;
     if (!fixed) {
         out += digits[0];
         if (count > 1) {
@@ -218,12 +247,12 @@ void appendGeneralForm(std::string &out, double value, std::string_view decimalS
 }
 
 // The common case, a sign and at most 15 digits and nothing else, read
-// without the general machinery. Exact: 15 digits fit a double.
+// without the general machinery. Exact: that many digits fit a double.
 std::optional<double> readPlainInteger(std::string_view text)
 {
     std::size_t pos = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
     const std::size_t digits = text.size() - pos;
-    if (digits == 0 || digits > 15)
+    if (digits == 0 || digits > std::size_t(SignificantDigits))
         return std::nullopt;
     std::int64_t value = 0;
     for (; pos < text.size(); ++pos) {
@@ -232,6 +261,26 @@ std::optional<double> readPlainInteger(std::string_view text)
         value = value * 10 + (text[pos] - '0');
     }
     return text[0] == '-' ? -double(value) : double(value);
+}
+
+// NumberText, written with the writer given.
+void appendNumberText(std::string &out, double value, std::string_view decimalSeparator,
+                      DigitWriter writer)
+{
+    if (value == 0) { // negative zero too
+        out += '0';
+    } else if (std::isnan(value)) {
+        out += "NaN";
+    } else if (std::isinf(value)) {
+        out += value < 0 ? "-\u221E" : "\u221E";
+    } else if (std::fabs(value) < WholeNumberLimit && value == std::trunc(value)) {
+        char buffer[24];
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
+        out.append(buffer, result.ptr);
+    } else {
+        appendGeneralForm(out, value, decimalSeparator, writer);
+    }
 }
 
 } // namespace
@@ -266,27 +315,19 @@ std::string NumberText(Integer16 value)
 
 std::string NumberText(double value, std::string_view decimalSeparator)
 {
+    return NumberText(value, decimalSeparator, NumberTextWriter);
+}
+
+std::string NumberText(double value, std::string_view decimalSeparator, DigitWriter writer)
+{
     std::string text;
-    AppendNumberText(text, value, decimalSeparator);
+    appendNumberText(text, value, decimalSeparator, writer);
     return text;
 }
 
 void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator)
 {
-    if (value == 0) { // negative zero too
-        out += '0';
-    } else if (std::isnan(value)) {
-        out += "NaN";
-    } else if (std::isinf(value)) {
-        out += value < 0 ? "-\u221E" : "\u221E";
-    } else if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
-        char buffer[24];
-        const auto result =
-            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
-        out.append(buffer, result.ptr);
-    } else {
-        appendGeneralForm(out, value, decimalSeparator);
-    }
+    appendNumberText(out, value, decimalSeparator, NumberTextWriter);
 }
 
 } // namespace zerkovan

@@ -19,6 +19,16 @@ namespace zerkovan {
 
 using Integer16 = std::int16_t;
 
+// A number is written with at most 15 significant digits, and a whole
+// number below 10^15 as an integer.
+inline constexpr int SignificantDigits = 15;
+inline constexpr double WholeNumberLimit = [] {
+    double limit = 1;
+    for (int digit = 0; digit < SignificantDigits; ++digit)
+        limit *= 10;
+    return limit;
+}();
+
 // Reads the number at the start of a text; a text without one reads as 0.
 // Blanks, tabs and line feeds are ignored wherever they stand, only "." is a
 // decimal separator, and "&H", "&O" or "&" open hexadecimal and octal numbers.
@@ -40,13 +50,23 @@ double ValFromText(std::string_view text, DigitReader reader);
 std::string NumberText(Integer16 value);
 std::string NumberText(double value, std::string_view decimalSeparator);
 
+// What writes the significant digits of a number that is not whole. Both
+// round correctly and give the same digits. NumberText takes to_chars, but
+// in the browser the C library's snprintf: there libc++'s to_chars for
+// doubles would triple the module with its tables.
+enum class DigitWriter { ToChars, Snprintf };
+#ifdef __wasm__
+inline constexpr DigitWriter NumberTextWriter = DigitWriter::Snprintf;
+#else
+inline constexpr DigitWriter NumberTextWriter = DigitWriter::ToChars;
+#endif
+std::string NumberText(double value, std::string_view decimalSeparator, DigitWriter writer);
+
 // Appends NumberText(value, decimalSeparator) to out without a temporary.
 void AppendNumberText(std::string &out, double value, std::string_view decimalSeparator);
 
-// Rounds half to even; no value outside -32768..32767. Defined here, so
-// that the result stays in registers: returned from a call, GCC builds it
-// in memory with two narrow stores and reads it back as one wide word,
-// which stalls the processor on every row.
+// Rounds half to even; no value outside -32768..32767. Inline, so that the
+// row loop keeps the result in registers rather than reloading it.
 inline std::optional<Integer16> ToInteger16(double value)
 {
     if (!std::isfinite(value))

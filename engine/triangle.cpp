@@ -1,8 +1,7 @@
 #include "triangle.h"
 
-#include "digits.h"
-
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -14,61 +13,54 @@ constexpr std::string_view LineBreak = "\r\n";
 constexpr std::string_view VerdictStart = "Числото ";
 constexpr std::string_view FoundInRow = " се среща в ред ";
 constexpr std::string_view NotFound = " не се среща в триъгълника";
+// Room for the verdict's number, such as "-1.23456789012345E-308".
+constexpr std::size_t MaxNumberTextSize = 24;
 
-// Characters an entry of rows up to n can take, with its blank: no entry
-// is above (n + 1)^2 / 4.
+// Characters an entry of rows up to n can take, with the blank or the line
+// break after it: no entry is above (n + 1)^2 / 4.
 std::size_t entryWidthBound(std::int64_t n)
 {
     std::size_t digits = 1;
     for (std::int64_t largest = (n + 1) * (n + 1) / 4; largest >= 10; largest /= 10)
         ++digits;
-    return digits + 1;
+    return digits + LineBreak.size();
 }
 
-std::size_t rowSizeBound(std::int64_t n)
+// Rows 1..n: n (n + 1) / 2 entries.
+std::size_t rowsSizeBound(std::int64_t n)
 {
-    return std::size_t(n) * entryWidthBound(n) + LineBreak.size();
+    return std::size_t(n) * std::size_t(n + 1) / 2 * entryWidthBound(n);
 }
 
-// Room for rows 1..rows and the verdict, up to a point: past it the text
-// grows as it goes.
-std::size_t outputSizeHint(double rows)
-{
-    constexpr std::size_t Enough = std::size_t(1) << 24;
-    const auto count = rows >= 1 ? std::int64_t(std::min(rows, 32768.0)) : 0;
-    const std::size_t entries = std::size_t(count) * std::size_t(count + 1) / 2;
-    return std::min(entries * entryWidthBound(count) + std::size_t(count) * LineBreak.size() + 128,
-                    Enough);
-}
-
-// Writes row v (a whole number from 1 to 32767) at p and returns the end:
-// entries k = 1..upper compared, then k = lower..1, the mirror, not. The
-// entries are exact integers, and NumberText writes a whole double below
-// 10^15 as an integer, so they are formatted as integers straight into the
-// buffer.
-char *writeRow(char *p, double v, Integer16 upper, Integer16 lower, double searched,
-               Integer16 &foundFlag)
+// Writes row n (1 to 32767) at p and returns the end: the entries for
+// k = 1..upper, compared with the searched number, then their mirror for
+// k = lower down to 1, not compared. The entries are whole numbers below
+// WholeNumberLimit, which NumberText writes as integers: so they are
+// written here.
+char *writeRow(char *p, char *end, std::int64_t n, Integer16 upper, Integer16 lower,
+               double searched, Integer16 &foundFlag)
 {
     // Entries are whole and positive: a searched number that is not matches
     // none, and one that is compares as an integer.
-    const bool canMatch = searched >= 1 && searched < 1e15 && searched == std::floor(searched);
+    const bool canMatch =
+        searched >= 1 && searched < WholeNumberLimit && searched == std::floor(searched);
     const std::int64_t target = canMatch ? std::int64_t(searched) : -1;
     const auto noteIfSearched = [&](std::int64_t entry) {
         if (entry == target && foundFlag == NotSeen)
             foundFlag = SeenInRow;
     };
-    const auto n = std::int64_t(v);
-    p = WriteDigits(p, std::uint32_t(n));
+    // Entries fit 32 bits, which to_chars writes faster than 64.
+    p = std::to_chars(p, end, std::uint32_t(n)).ptr;
     noteIfSearched(n);
     for (std::int64_t k = 2; k <= upper; ++k) {
         const std::int64_t entry = k * (n - k + 1);
         *p++ = ' ';
-        p = WriteDigits(p, std::uint32_t(entry));
+        p = std::to_chars(p, end, std::uint32_t(entry)).ptr;
         noteIfSearched(entry);
     }
     for (std::int64_t k = lower; k >= 1; --k) {
         *p++ = ' ';
-        p = WriteDigits(p, std::uint32_t(k * (n - k + 1)));
+        p = std::to_chars(p, end, std::uint32_t(k * (n - k + 1))).ptr;
     }
     return std::copy(LineBreak.begin(), LineBreak.end(), p);
 }
@@ -101,9 +93,10 @@ RunResult PrintRow(WindowState &state, const Integer16 &n)
     const double searched = ValFromText(state.input);
     std::string &out = state.output;
     const std::size_t start = out.size();
-    out.resize(start + rowSizeBound(whole));
-    char *const end = writeRow(out.data() + start, v, *upper, *lower, searched, state.FoundFlag);
-    out.resize(std::size_t(end - out.data()));
+    out.resize(start + std::size_t(whole) * entryWidthBound(whole));
+    char *const written = writeRow(out.data() + start, out.data() + out.size(), whole, *upper,
+                                   *lower, searched, state.FoundFlag);
+    out.resize(std::size_t(written - out.data()));
     return RunResult::Done;
 }
 
@@ -117,7 +110,9 @@ RunResult ShowTriangle(WindowState &state, std::string_view decimalSeparator)
     if (rows >= FirstUnreachableRow)
         return RunResult::Overflow;
 
-    state.output.reserve(outputSizeHint(rows));
+    const auto count = rows >= 1 ? std::int64_t(rows) : 0;
+    state.output.reserve(rowsSizeBound(count) + VerdictStart.size() + FoundInRow.size() +
+                         NotFound.size() + 2 * MaxNumberTextSize);
     for (double i = 1; i <= rows; ++i) {
         const std::optional<Integer16> row = ToInteger16(i);
         if (!row || PrintRow(state, *row) != RunResult::Done)

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <bit>
 #include <cmath>
+#include <random>
 
 using namespace zerkovan;
 
@@ -18,6 +19,7 @@ private slots:
     void everyTextTheBoxAdmits_data();
     void everyTextTheBoxAdmits();
     void bothDigitReadersAgree();
+    void bothDigitWritersAgree();
 
 private:
     // Checks one run's output line by line; returns an empty text when it is
@@ -103,6 +105,26 @@ void EveryInputTest::bothDigitReadersAgree()
         const double fromChars = ValFromText(text, DigitReader::FromChars);
         const double strtod = ValFromText(text, DigitReader::Strtod);
         QVERIFY2(std::bit_cast<quint64>(fromChars) == std::bit_cast<quint64>(strtod), text.c_str());
+    }
+}
+
+void EveryInputTest::bothDigitWritersAgree()
+{
+    // The browser writes with snprintf; here both run, on every fraction a
+    // short text gives, ties to round, and doubles of every magnitude.
+    std::vector<double> values{0.5, -0.05, 1.5e-7, 0.1 + 0.2, 123456789012345.5, 2.5e-15};
+    for (const std::string &text : everytext::texts())
+        values.push_back(ValFromText(text));
+    std::mt19937_64 bits(20261209);
+    while (values.size() < 300'000) {
+        const double value = std::bit_cast<double>(bits());
+        if (std::isfinite(value))
+            values.push_back(value);
+    }
+    for (const double value : values) {
+        const std::string toChars = NumberText(value, ",", DigitWriter::ToChars);
+        const std::string snprintf = NumberText(value, ",", DigitWriter::Snprintf);
+        QCOMPARE(snprintf, toChars);
     }
 }
 

@@ -1,6 +1,6 @@
 // The engine compiled to WebAssembly against the native one: every text the
-// input box admits, with both separators, must give the same bytes and the
-// same outcome.   usage: node check-module.mjs SITE/zerkovan.wasm SWEEP_PROGRAM
+// input box admits, and numbers of every magnitude, with both separators,
+// must give the same bytes and the same outcome.   usage: node check-module.mjs SITE/zerkovan.wasm SWEEP_PROGRAM
 import { spawn } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
 import { createInterface } from 'node:readline';
@@ -36,7 +36,7 @@ for await (const line of createInterface({ input: sweep.stdout })) {
 }
 const status = await new Promise((resolve) => sweep.on('close', resolve));
 if (status !== 0) throw new Error(`the sweep program ended with status ${status}`);
-if (checked !== 2 * 3907) throw new Error(`${checked} texts checked, not ${2 * 3907}`);
+if (checked < 2 * 3907) throw new Error(`${checked} texts checked, fewer than the box admits`);
 for (const problem of problems.slice(0, 10)) console.log(`FAIL: ${problem}`);
 console.log(`${problems.length === 0 ? 'PASS' : 'FAIL'}: ${checked - problems.length} of ${checked} runs give the native bytes`);
 process.exit(problems.length === 0 ? 0 : 1);

@@ -1,12 +1,18 @@
 // Prints what the native engine makes of every text the input box admits,
-// with either decimal separator, one JSON line each:
+// and of longer texts that read as negative numbers of every magnitude (no
+// rows, a verdict that writes the number), with either decimal separator,
+// one JSON line each:
 //   {"input": ..., "separator": ..., "failed": ..., "output": ...}
 // check-module.mjs holds the browser's module to the same bytes.
 #include "everytext.h"
 #include "triangle.h"
 
+#include <bit>
+#include <cmath>
 #include <cstdio>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -28,13 +34,30 @@ std::string json(std::string_view text)
     return out + '"';
 }
 
+std::vector<std::string> textsToRun()
+{
+    std::vector<std::string> texts = everytext::texts();
+    std::mt19937_64 bits(20261209);
+    for (int count = 0; count < 3000;) {
+        const double value = std::fabs(std::bit_cast<double>(bits()));
+        if (!std::isfinite(value) || value == 0)
+            continue;
+        char text[40];
+        std::snprintf(text, sizeof text, "-%.17g", value);
+        texts.emplace_back(text);
+        ++count;
+    }
+    return texts;
+}
+
 } // namespace
 
 int main()
 {
     zerkovan::WindowState state;
+    const std::vector<std::string> texts = textsToRun();
     for (const char *separator : {".", ","}) {
-        for (const std::string &text : everytext::texts()) {
+        for (const std::string &text : texts) {
             state.input = text;
             const bool failed =
                 zerkovan::ShowTriangle(state, separator) != zerkovan::RunResult::Done;
