@@ -5,8 +5,16 @@
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 
+// The browser has no WebAssembly: switched off by a policy or a lockdown mode.
+export class NoWebAssembly extends Error {}
+
+// Rejects when the browser cannot run the module: NoWebAssembly, or the
+// reason the module did not come or did not compile.
 export async function loadEngine(url) {
-    const { instance } = await WebAssembly.instantiateStreaming(fetch(url), {});
+    if (typeof WebAssembly !== 'object') throw new NoWebAssembly('no WebAssembly');
+    const response = await fetch(url);
+    if (!response.ok) throw new Error(`${url}: ${response.status} ${response.statusText}`);
+    const { instance } = await WebAssembly.instantiateStreaming(response, {});
     const module = instance.exports;
     module._initialize();
 

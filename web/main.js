@@ -1,8 +1,9 @@
 // The page as the window: «Изведи» runs the engine on the input box's text
 // and shows what it wrote, «Изчисти» empties both boxes. The page only moves
 // text between the boxes and the engine.
-import { loadEngine } from './engine.js';
+import { loadEngine, NoWebAssembly } from './engine.js';
 import { keepToRule } from './inputrule.js';
+import { decimalSeparatorFor } from './separator.js';
 
 const InputLimit = 2;
 
@@ -10,14 +11,6 @@ const element = (id) => document.getElementById(id);
 const input = element('Text2_0');
 const output = element('Text2_1');
 const errorDialog = element('error');
-
-// The user's number format, as the desktop takes the system's: the browser's
-// first language decides the decimal separator.
-function decimalSeparator() {
-    const language = navigator.languages?.[0] ?? navigator.language;
-    const parts = new Intl.NumberFormat(language).formatToParts(0.5);
-    return parts.find((part) => part.type === 'decimal')?.value ?? '.';
-}
 
 // Narrower than the window, the whole window shrinks to fit.
 function fitToViewport() {
@@ -32,9 +25,9 @@ function showOutput(text) {
     output.scrollTop = 0;
 }
 
-function showError(message) {
-    element('error-message').textContent = message;
-    errorDialog.showModal();
+function showMessage(text) {
+    element('error-text').textContent = text;
+    if (!errorDialog.open) errorDialog.showModal();
 }
 
 const setInput = keepToRule(input, InputLimit);
@@ -42,16 +35,27 @@ fitToViewport();
 addEventListener('resize', fitToViewport);
 element('error-close').addEventListener('click', () => errorDialog.close());
 
+// A browser without WebAssembly, or a module that did not come or does not
+// compile, is told of when «Изведи» is pressed; until then nothing is amiss.
 const engine = loadEngine('zerkovan.wasm');
-const separator = decimalSeparator();
+engine.catch(() => {});
+const separator = decimalSeparatorFor(navigator.languages?.[0] ?? navigator.language);
 
 // Submitted by a click on «Изведи», Enter in the input box, or Enter or Space
 // on the button. A click before the module has loaded runs once it has.
 element('controls').addEventListener('submit', async (event) => {
     event.preventDefault();
-    const { output: text, failure } = (await engine).run(input.value, separator);
+    let loaded;
+    try {
+        loaded = await engine;
+    } catch (failure) {
+        const messages = errorDialog.dataset;
+        showMessage(failure instanceof NoWebAssembly ? messages.noWebassembly : messages.notLoaded);
+        return;
+    }
+    const { output: text, failure } = loaded.run(input.value, separator);
     showOutput(text);
-    if (failure !== null) showError(failure);
+    if (failure !== null) showMessage(errorDialog.dataset.runErrorStart + failure);
 });
 element('Command1_1').addEventListener('click', () => {
     setInput('');

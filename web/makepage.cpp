@@ -136,6 +136,16 @@ std::string layoutRules()
            rule("Text2_0", layout::Text2_0) + rule("Command1_0", layout::Command1_0) +
            rule("Command1_1", layout::Command1_1) + rule("Text2_1", layout::Text2_1) +
            rule("Text1_0", layout::Text1_0) + rule("Text1_1", layout::Text1_1);
+    // On a touch screen the row's controls take taps in a larger area, which
+    // may reach down to the output box but not into it.
+    const auto roomBelow = [](const char *id, const layout::Twips &control) {
+        return std::string("#") + id +
+               " { --room-below: " + pixels(layout::Text2_1.top - control.top - control.height) +
+               "; }\n";
+    };
+    css += rule("Text2_0-touch", layout::Text2_0) + roomBelow("Text2_0-touch", layout::Text2_0) +
+           roomBelow("Command1_0", layout::Command1_0) +
+           roomBelow("Command1_1", layout::Command1_1);
     return css;
 }
 
@@ -183,6 +193,9 @@ int main(int argc, char *argv[])
             {"ProgramName", escapedForHtml(ProgramName)},
             {"RunErrorStart", escapedForHtml(RunErrorStart)},
             {"RunErrorButton", escapedForHtml(RunErrorButton)},
+            {"NoWebAssembly", escapedForHtml(NoWebAssembly)},
+            {"NotLoaded", escapedForHtml(NotLoaded)},
+            {"NoScript", escapedForHtml(NoScript)},
             {"ThemeColour", hexOf(layout::WindowColour)},
         };
         write(output + "/index.html", filled(read(source + "/index.html"), texts));

@@ -1,0 +1,56 @@
+// Serves the built site on 127.0.0.1 for a person or a check to open.
+//   usage: node serve.mjs SITE_FOLDER [PORT]
+// Any static host does as well, given the types below (a browser compiles a
+// module only when it comes as application/wasm).
+import { readFile } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import { extname, join, normalize } from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+export const Types = {
+    '.html': 'text/html; charset=utf-8',
+    '.css': 'text/css; charset=utf-8',
+    '.js': 'text/javascript; charset=utf-8',
+    '.json': 'application/manifest+json',
+    '.wasm': 'application/wasm',
+    '.woff2': 'font/woff2',
+    '.svg': 'image/svg+xml',
+    '.png': 'image/png',
+};
+
+// `answer(path, body)` may change what a file's request gets: a checks'
+// server leaves a file out or adds to the page. It returns the body to send,
+// or null for 404.
+export function serveSite(folder, port = 0, answer = (path, body) => body) {
+    const server = createServer(async (request, response) => {
+        const path = normalize(decodeURIComponent(new URL(request.url, 'http://host').pathname));
+        const file = path.endsWith('/') ? `${path}index.html` : path;
+        let body = null;
+        if (!file.includes('..') && Types[extname(file)]) {
+            body = await readFile(join(folder, file)).catch(() => null);
+            body = answer(file, body);
+        }
+        if (body === null) {
+            response.writeHead(404, { 'content-type': 'text/plain; charset=utf-8' }).end('Not found');
+        } else {
+            response.writeHead(200, { 'content-type': Types[extname(file)], 'cache-control': 'no-cache' })
+                .end(request.method === 'HEAD' ? undefined : body);
+        }
+    });
+    return new Promise((resolve) => {
+        server.listen(port, '127.0.0.1', () => {
+            server.url = `http://127.0.0.1:${server.address().port}/`;
+            resolve(server);
+        });
+    });
+}
+
+if (process.argv[1] === fileURLToPath(import.meta.url)) {
+    const [folder, port = '8000'] = process.argv.slice(2);
+    if (!folder) {
+        console.error('usage: node serve.mjs SITE_FOLDER [PORT]');
+        process.exit(2);
+    }
+    const server = await serveSite(folder, Number(port));
+    console.log(`Zerkovan on ${server.url} (Ctrl+C ends)`);
+}
