@@ -5,6 +5,11 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 BUILD_TESTING ?= ON
 FUZZ_SECONDS ?= 60
+WEB_DIR ?= build-web
+WINDOWS_DIR ?= build-windows
+# The browser engines the web edition's checks and benchmark drive, and the
+# locale sources WebKitGTK's languages are made from.
+BROWSERS := chromium firefox-esr webkit2gtk-driver xvfb locales
 # Every time stamp a build writes into what it makes (archives, resources,
 # the installer) is the last commit's, so that two builds of one commit match.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
@@ -23,15 +28,14 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR)
 
-# The web edition's checks need Node.js, Chromium with its driver and
-# Selenium, and axe-core from npm.
+# The web edition's checks need Node.js, the three browser engines, and
+# puppeteer-core and axe-core from npm.
 test: build web node_modules
-	@scripts/install-deps nodejs chromium chromium-driver python3-selenium
+	@scripts/install-deps nodejs $(BROWSERS)
 	@cd $(BUILD_DIR) && ctest --output-on-failure
 
 # The web edition: the engine compiled to WebAssembly with Debian's clang 16
 # and WASI's C library, and the static site around it in $(WEB_DIR)/site.
-WEB_DIR ?= build-web
 web: deps
 	@scripts/install-deps clang-16 lld-16 libc++-16-dev-wasm32 libc++abi-16-dev-wasm32 \
 		libclang-rt-16-dev-wasm32 wasi-libc fonttools python3-brotli
@@ -39,9 +43,11 @@ web: deps
 	@cmake --build $(WEB_DIR)
 
 serve-web: web
-	@web/serve.py $(WEB_DIR)/site 8000
+	@scripts/install-deps nodejs
+	@node web/serve.mjs $(WEB_DIR)/site 8000
 
-# axe-core and ESLint, as package-lock.json pins them. Node.js's own npm
+# puppeteer-core, axe-core and the linters, as package-lock.json pins them
+# (puppeteer-core drives Debian's browsers and downloads none). Node.js's own npm
 # where it has one (NodeSource's does), Debian's otherwise.
 node_modules: package-lock.json
 	@scripts/install-deps nodejs
@@ -58,12 +64,17 @@ package: build
 	@cd $(BUILD_DIR) && sha256sum zerkovan_*.deb >SHA256SUMS && cat SHA256SUMS
 
 # Formatting and clang-tidy's checks (.clang-tidy) over the project's own
-# sources, with the build's compile commands.
+# sources, with the build's compile commands; the page's scripts, style
+# sheet, markup and policy against the browsers of the baseline (browserslist
+# in package.json): ESLint with eslint-plugin-compat, Stylelint with
+# stylelint-no-unsupported-browser-features, and MDN's data for the rest.
 LINT_SOURCES := $(CURDIR)/(engine|runtime|window|app|tests)/[^/]+\.cpp$$
-lint: build node_modules
+lint: build web node_modules
 	@scripts/install-deps clang-format clang-tidy-14
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
-	@npx --no-install eslint .
+	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install eslint .
+	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install stylelint 'web/*.css'
+	@BROWSERSLIST_IGNORE_OLD_DATA=1 node tests/web/check-baseline.mjs $(WEB_DIR)/site | grep -v '^PASS'
 	@run-clang-tidy-14 -p $(BUILD_DIR) -quiet -j $$(nproc) '$(LINT_SOURCES)' 2>&1 | \
 		grep -vE '^(Running clang-tidy|clang-tidy-14 |[0-9]+ warnings? generated|Suppressed [0-9]+ warnings|Use -header-filter|$$)'; \
 		exit $${PIPESTATUS[0]}
@@ -93,18 +104,18 @@ screenshot: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/zerkovan-screenshot docs/window-after-4.png
 	@echo "wrote docs/window-after-4.png"
 
-screenshot-web: web
-	@scripts/install-deps chromium chromium-driver python3-selenium
-	@/usr/bin/python3 tests/web/screenshots.py $(WEB_DIR)/site docs
+screenshot-web: web node_modules
+	@scripts/install-deps chromium
+	@node tests/web/screenshots.mjs $(WEB_DIR)/site docs
 	@echo "wrote docs/web-desktop.png and docs/web-phone.png"
 
-bench: deps web
-	@scripts/install-deps libbenchmark-dev nodejs chromium chromium-driver python3-selenium
+bench: deps web node_modules
+	@scripts/install-deps libbenchmark-dev nodejs $(BROWSERS)
 	@cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 		-DZERKOVAN_BENCH=ON >/dev/null
 	@cmake --build $(BUILD_DIR)-bench --target zerkovan_bench
 	@ZERKOVAN_BENCH_FIGURES=$(BUILD_DIR)-bench/figures.json $(BUILD_DIR)-bench/bench/zerkovan_bench
-	@/usr/bin/python3 bench/web-bench.py $(WEB_DIR)/site $(BUILD_DIR)-bench/figures.json
+	@tests/xvfb-session.sh node bench/web-bench.mjs $(WEB_DIR)/site $(BUILD_DIR)-bench/figures.json
 
 test-asan: deps
 	@cmake --preset asan >/dev/null
@@ -128,7 +139,6 @@ fuzz: deps
 # Zerkovan.exe, cross-built with MinGW against the Qt that ZERKOVAN_QT_MINGW
 # names (scripts/find-qt-mingw), deployed to $(WINDOWS_DIR)/deploy, zipped,
 # and packed into the installer.
-WINDOWS_DIR ?= build-windows
 windows: deps
 	@scripts/install-deps g++-mingw-w64-x86-64-posix qt6-base-dev-tools zip wixl msitools faketime
 	@qt=$$(scripts/find-qt-mingw) && cmake -S . -B $(WINDOWS_DIR) -G Ninja \
