@@ -1,0 +1,8 @@
+// The page's style sheet held to the browsers of the baseline (browserslist
+// in package.json), with caniuse's data (make lint).
+export default {
+    plugins: ['stylelint-no-unsupported-browser-features'],
+    rules: {
+        'plugin/no-unsupported-browser-features': [true, { severity: 'error', ignorePartialSupport: false }],
+    },
+};
