@@ -6,7 +6,8 @@ set(app_id example.dorvelan.Zerkovan)
 set(app ${PROJECT_SOURCE_DIR}/app)
 install(TARGETS zerkovan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${app}/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${app}/${app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${ZERKOVAN_GENERATED_APP}/${app_id}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 foreach(size ${ZERKOVAN_ICON_SIZES})
@@ -19,9 +20,10 @@ install(FILES ${app}/zerkovan.svg DESTINATION ${icons}/scalable/apps RENAME ${ap
 set(compressed ${CMAKE_CURRENT_BINARY_DIR}/compressed)
 foreach(file zerkovan.1 debian/changelog)
     get_filename_component(name ${file} NAME)
-    add_custom_command(OUTPUT ${compressed}/${name}.gz DEPENDS ${app}/${file}
+    set(made ${ZERKOVAN_GENERATED_APP}/${file})
+    add_custom_command(OUTPUT ${compressed}/${name}.gz DEPENDS ${made}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${compressed}
-        COMMAND gzip -9n -c ${app}/${file} > ${compressed}/${name}.gz VERBATIM)
+        COMMAND gzip -9n -c ${made} > ${compressed}/${name}.gz VERBATIM)
     list(APPEND compressed_files ${compressed}/${name}.gz)
 endforeach()
 add_custom_target(zerkovan_docs ALL DEPENDS ${compressed_files})

@@ -1,5 +1,5 @@
 # Makes the Windows installer from the deploy folder with msitools.
-#   cmake -DDEPLOY=<folder> -DVERSION=1.00 -DSOURCE=<checkout> -DOUTPUT=<file.msi> -P msi.cmake
+#   cmake -DDEPLOY=<folder> -DVERSION=<version> -DSOURCE=<checkout> -DOUTPUT=<file.msi> -P msi.cmake
 # The product code follows the version, so each version has its own; the
 # package code follows everything packed, so two builds of one commit give
 # the same installer and any other installer has another code.

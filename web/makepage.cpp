@@ -1,8 +1,9 @@
 // Writes the page's files from the texts, layout and colours that the
 // desktop window has, so that the two front ends cannot drift apart.
-//   usage: makepage SOURCE_FOLDER OUTPUT_FOLDER
-// It fills the {{names}} in SOURCE_FOLDER/index.html, appends the layout of
-// the controls to SOURCE_FOLDER/style.css, and writes manifest.json.
+//   usage: makepage SOURCE_FOLDER OUTPUT_FOLDER FONT_UNICODE_RANGE
+// It fills the {{names}} in SOURCE_FOLDER/index.html and style.css (the
+// font's characters, as the build cuts the font), appends the layout of the
+// controls to the style sheet, and writes manifest.json.
 #include "layout.h"
 #include "maker.h"
 #include "messages.h"
@@ -130,6 +131,7 @@ std::string layoutRules()
     css += "  --label-colour: " + hexOf(layout::LabelColour) + ";\n";
     css += "  --display-button-colour: " + hexOf(layout::DisplayButtonColour) + ";\n";
     css += "  --clear-button-colour: " + hexOf(layout::ClearButtonColour) + ";\n";
+    css += "  --button-border-colour: " + hexOf(layout::ButtonBorderColour) + ";\n";
     css += "  --window-width: " + pixels(layout::ClientArea.width) + ";\n";
     css += "  --window-height: " + pixels(layout::ClientArea.height) + ";\n}\n";
     css += rule("Label1_0", layout::Label1_0) + rule("Label1_1", layout::Label1_1) +
@@ -172,8 +174,8 @@ std::string manifest()
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3) {
-        std::fputs("usage: makepage SOURCE_FOLDER OUTPUT_FOLDER\n", stderr);
+    if (argc != 4) {
+        std::fputs("usage: makepage SOURCE_FOLDER OUTPUT_FOLDER FONT_UNICODE_RANGE\n", stderr);
         return 2;
     }
     const std::string source = argv[1];
@@ -199,7 +201,8 @@ int main(int argc, char *argv[])
             {"ThemeColour", hexOf(layout::WindowColour)},
         };
         write(output + "/index.html", filled(read(source + "/index.html"), texts));
-        write(output + "/style.css", read(source + "/style.css") + "\n" + layoutRules());
+        const std::string css = filled(read(source + "/style.css"), {{"FontRanges", argv[3]}});
+        write(output + "/style.css", css + "\n" + layoutRules());
         write(output + "/manifest.json", manifest());
     } catch (const std::exception &error) {
         std::fprintf(stderr, "makepage: %s\n", error.what());

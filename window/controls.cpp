@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "characterlimit.h"
+#include "layout.h"
 #include "readonlybox.h"
 
 #include <QFont>
@@ -62,12 +63,13 @@ QPushButton *MakeButton(QWidget *parent, const char *caption, const QColor &face
     // gradients that only tint the face.
     // Widgets with a style sheet take no font from their parent.
     button->setFont(WindowFont());
-    const QString colour = face.name();
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid "
-                                         "#404040; }"
-                                         "QPushButton:focus { border: 2px solid #000000; }"
-                                         "QPushButton:pressed { border: 2px inset #404040; }")
-                              .arg(colour));
+    const auto &edge = layout::ButtonBorderColour;
+    const QString border = QColor(edge.red, edge.green, edge.blue).name();
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; }"
+                       "QPushButton:focus { border: 2px solid #000000; }"
+                       "QPushButton:pressed { border: 2px inset %2; }")
+            .arg(face.name(), border));
     return button;
 }
 

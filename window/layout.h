@@ -30,5 +30,6 @@ inline constexpr Colour WindowColour{192, 192, 255};
 inline constexpr Colour LabelColour{255, 192, 128};
 inline constexpr Colour DisplayButtonColour{128, 255, 128};
 inline constexpr Colour ClearButtonColour{255, 0, 0};
+inline constexpr Colour ButtonBorderColour{64, 64, 64};
 
 } // namespace zerkovan::layout

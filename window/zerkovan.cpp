@@ -8,13 +8,16 @@
 #include "textbox.h"
 #include "twips.h"
 
+#include <QDir>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <map>
 
 namespace zerkovan {
 
@@ -25,13 +28,19 @@ QColor colourOf(const layout::Colour &colour)
     return {colour.red, colour.green, colour.blue};
 }
 
-// Every size, so that the toolkit picks the sharpest for the title bar, the
-// task bar or a scaled screen; the 32-pixel one is the hand-drawn icon.
+// Every size the program comes with, so that the toolkit picks the sharpest
+// for the title bar, the task bar or a scaled screen.
 QIcon programIcon()
 {
+    const QDir icons(QStringLiteral(":/zerkovan"), QStringLiteral("zerkovan-*.png"));
+    std::map<int, QString> bySize;
+    for (const QString &file : icons.entryList()) {
+        const QString path = icons.filePath(file);
+        bySize[QImageReader(path).size().width()] = path;
+    }
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/zerkovan/zerkovan-%1.png").arg(size), QSize(size, size));
+    for (const auto &[size, path] : bySize)
+        icon.addFile(path, QSize(size, size));
     return icon;
 }
 

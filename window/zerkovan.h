@@ -1,8 +1,9 @@
 // The main window: the only window of the program.
 //
 // It owns its controls, kept in numbered arrays and addressed as Text2(0),
-// and the window state that the triangle engine works on. After start the
-// only code that runs is Command1_Click, once per button click.
+// and the window state that the triangle engine works on. After start, a
+// button click or Enter in the input box runs Command1_Click once, to its
+// end; otherwise only the window's painting runs.
 #pragma once
 
 #include "controlarray.h"
