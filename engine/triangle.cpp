@@ -36,7 +36,7 @@ std::size_t rowsSizeBound(std::int64_t n)
 // k = 1..upper, compared with the searched number, then their mirror for
 // k = lower down to 1, not compared. The entries are whole numbers below
 // WholeNumberLimit, which NumberText writes as integers: so they are
-// written here.
+// written here as integers.
 char *writeRow(char *p, char *end, std::int64_t n, Integer16 upper, Integer16 lower,
                double searched, Integer16 &foundFlag)
 {
@@ -49,18 +49,17 @@ char *writeRow(char *p, char *end, std::int64_t n, Integer16 upper, Integer16 lo
         if (entry == target && foundFlag == NotSeen)
             foundFlag = SeenInRow;
     };
-    // Entries fit 32 bits, which to_chars writes faster than 64.
-    p = std::to_chars(p, end, std::uint32_t(n)).ptr;
+    p = std::to_chars(p, end, n).ptr;
     noteIfSearched(n);
     for (std::int64_t k = 2; k <= upper; ++k) {
         const std::int64_t entry = k * (n - k + 1);
         *p++ = ' ';
-        p = std::to_chars(p, end, std::uint32_t(entry)).ptr;
+        p = std::to_chars(p, end, entry).ptr;
         noteIfSearched(entry);
     }
     for (std::int64_t k = lower; k >= 1; --k) {
         *p++ = ' ';
-        p = std::to_chars(p, end, std::uint32_t(k * (n - k + 1))).ptr;
+        p = std::to_chars(p, end, k * (n - k + 1)).ptr;
     }
     return std::copy(LineBreak.begin(), LineBreak.end(), p);
 }
