@@ -14,8 +14,8 @@ namespace zerkovan {
 // The decimal separator of the system locale, as UTF-8.
 std::string DecimalSeparator();
 
-// Runs a click handler. An error that escapes it is shown as ShowRunError
-// shows it; the program stays open and keeps what the user typed.
+// Runs a click handler. An error that escapes it is shown with ShowRunError,
+// and the program stays open and keeps what the user typed.
 void DeliverClick(QWidget *window, const std::function<void()> &handler);
 
 // Tells the user, in a message box over window, that a click failed and why.

@@ -439,6 +439,25 @@ async function says(visit, what, message) {
     check(`${what}: «Изведи» says in the page that the browser cannot run the program`, shown, shown);
 }
 
+// With scripts switched off, the page says what it says without WebAssembly.
+async function withoutJavaScript() {
+    const browser = await browsers.open();
+    const server = await serveSite(site);
+    try {
+        await browser.withoutScripts();
+        await browser.open(server.url);
+        const shown = await browser.js(() => document.querySelector('noscript')?.textContent ?? '');
+        const visible = await browser.js(() => document.getElementById('no-script')?.getBoundingClientRect().height > 0);
+        check('without JavaScript, the page says that the browser cannot run the program, and what to try',
+            /JavaScript/.test(shown) && /[а-я]/.test(shown) && visible, shown);
+    } catch (error) {
+        cannot('switch JavaScript off', error, 'the noscript text is in the page for every engine alike');
+    } finally {
+        await browser.close();
+        server.close();
+    }
+}
+
 async function main() {
     const started = Date.now();
     const visit = await Visit.open();
@@ -479,6 +498,7 @@ async function main() {
         check(`${what}, .5 is written 0.5, as on the desktop in that locale`,
             await visit.display('.5') === 'Числото 0.5 не се среща в триъгълника');
     });
+    await withoutJavaScript();
     await browsers.close();
     console.log(`${engine}: ${failures} failed, in ${((Date.now() - started) / 1000).toFixed(1)} s`);
 }

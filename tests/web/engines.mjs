@@ -114,6 +114,14 @@ class PuppeteerBrowser {
         return this.page.screenshot({ encoding: 'base64' });
     }
 
+    async withoutScripts() {
+        try {
+            await this.page.setJavaScriptEnabled(false);
+        } catch (error) {
+            throw new Unsupported(String(error.message).split('\n')[0]);
+        }
+    }
+
     // The DevTools protocol, for what only Chromium's automation offers.
     async devtools(method, params) {
         if (this.name !== 'chromium') throw new Unsupported(`${this.name} has no ${method}`);
@@ -247,6 +255,10 @@ class WebKitBrowser {
 
     screenshot() {
         return this.call('GET', '/screenshot');
+    }
+
+    async withoutScripts() {
+        throw new Unsupported('classic WebDriver cannot switch scripts off');
     }
 
     async devtools(method) {
