@@ -73,7 +73,7 @@ lint: build web node_modules
 	@scripts/install-deps clang-format clang-tidy-14
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install eslint .
-	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install stylelint 'web/*.css'
+	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install stylelint $(WEB_DIR)/site/style.css
 	@BROWSERSLIST_IGNORE_OLD_DATA=1 node tests/web/check-baseline.mjs $(WEB_DIR)/site | grep -v '^PASS'
 	@run-clang-tidy-14 -p $(BUILD_DIR) -quiet -j $$(nproc) '$(LINT_SOURCES)' 2>&1 | \
 		grep -vE '^(Running clang-tidy|clang-tidy-14 |[0-9]+ warnings? generated|Suppressed [0-9]+ warnings|Use -header-filter|$$)'; \
@@ -81,21 +81,21 @@ lint: build web node_modules
 
 # Line and branch coverage of the engine, the runtime layer and the window
 # over the whole suite (the package check aside), with gcov and gcovr.
+# Every build's compiler flags are in CMakePresets.json: asan, fuzz, coverage.
 coverage: deps
 	@scripts/install-deps gcovr
-	@cmake -S . -B $(BUILD_DIR)-coverage -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-		-DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage >/dev/null
-	@cmake --build $(BUILD_DIR)-coverage
-	@find $(BUILD_DIR)-coverage -name '*.gcda' -delete
-	@cd $(BUILD_DIR)-coverage && { ctest -E debian_package --output-on-failure >ctest.log || \
+	@cmake --preset coverage >/dev/null
+	@cmake --build --preset coverage
+	@find build-coverage -name '*.gcda' -delete
+	@cd build-coverage && { ctest -E debian_package --output-on-failure >ctest.log || \
 		{ cat ctest.log; exit 1; }; }
 	@gcovr --root . --filter 'engine/' --filter 'runtime/' --filter 'window/' \
 		--exclude-throw-branches --exclude-unreachable-branches --sort-percentage \
-		--txt $(BUILD_DIR)-coverage/coverage.txt --print-summary $(BUILD_DIR)-coverage
-	@echo "per file: $(BUILD_DIR)-coverage/coverage.txt"
+		--txt build-coverage/coverage.txt --print-summary build-coverage
+	@echo "per file: build-coverage/coverage.txt"
 
 clean:
-	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) $(WEB_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) $(WEB_DIR) build-asan build-fuzz build-coverage $(BUILD_DIR)-bench
 
 run: build
 	@$(BUILD_DIR)/app/zerkovan
@@ -123,18 +123,15 @@ test-asan: deps
 	@ctest --preset asan
 
 # make fuzz FUZZ_SECONDS=600 for a longer run. New inputs go to
-# $(BUILD_DIR)-fuzz/corpus; the seeds in tests/fuzz/corpus stay as they are.
+# build-fuzz/corpus; the seeds in tests/fuzz/corpus stay as they are.
 fuzz: deps
 	@scripts/install-deps clang libclang-rt-14-dev
-	@CXX=clang++ cmake -S . -B $(BUILD_DIR)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DZERKOVAN_FUZZ=ON \
-		-DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
-		>/dev/null
-	@cmake --build $(BUILD_DIR)-fuzz --target fuzz_engine
-	@mkdir -p $(BUILD_DIR)-fuzz/corpus
-	@$(BUILD_DIR)-fuzz/tests/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-		-artifact_prefix=$(BUILD_DIR)-fuzz/ \
-		$(BUILD_DIR)-fuzz/corpus tests/fuzz/corpus 2>&1 | grep -vE '^#[0-9]+\s+(NEW|REDUCE|pulse)|^"|Uses:|dictionary'
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/tests/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=build-fuzz/ \
+		build-fuzz/corpus tests/fuzz/corpus 2>&1 | grep -vE '^#[0-9]+\s+(NEW|REDUCE|pulse)|^"|Uses:|dictionary'
 
 # Zerkovan.exe, cross-built with MinGW against the Qt that ZERKOVAN_QT_MINGW
 # names (scripts/find-qt-mingw), deployed to $(WINDOWS_DIR)/deploy, zipped,
