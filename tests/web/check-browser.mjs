@@ -177,6 +177,17 @@ async function layout(visit) {
         check(`${id} is ${colour}`, actual === colour, actual);
     }
     check('the motto box is hidden', await visit.js(() => document.getElementById('Text1_1').offsetParent === null));
+    const icon = await visit.js(async () => {
+        const link = document.querySelector('link[rel="apple-touch-icon"]');
+        const picture = await createImageBitmap(await (await fetch(link.href)).blob());
+        const canvas = Object.assign(document.createElement('canvas'), { width: picture.width, height: picture.height });
+        const context = canvas.getContext('2d');
+        context.drawImage(picture, 0, 0);
+        const pixels = context.getImageData(0, 0, picture.width, picture.height).data;
+        return [picture.width, picture.height, pixels.every((value, at) => at % 4 !== 3 || value === 255)];
+    }).catch(String);
+    check('an iOS home screen gets the program\'s icon: apple-touch-icon, 180 x 180 and opaque',
+        String(icon) === '180,180,true', icon);
     const title = await visit.js(() => document.title);
     check('the title is the caption, its two blanks kept as a browser can', title === 'www.dorvelan.example \u00a0Дорвелан', title);
 }
@@ -488,16 +499,20 @@ async function main() {
     });
     await lacking('with the module answered 404', { answer: (path, body) => (path === '/zerkovan.wasm' ? null : body) },
         (visit, what) => says(visit, what, 'notLoaded'));
-    // WebKitGTK reports "C" itself under the C locale.
-    const inC = engine === 'webkit' ? { language: 'C' } : { preload: `
-        Object.defineProperty(Navigator.prototype, 'language', { get: () => 'C' });
-        Object.defineProperty(Navigator.prototype, 'languages', { get: () => ['C'] });` };
-    await lacking('with the language tag "C"', inC, async (visit, what) => {
-        check(`${what}: the browser reports it`, await visit.js(() => navigator.language) === 'C');
-        check(`${what}, 4 gives the worked example`, await visit.display('4') === WorkedExample);
-        check(`${what}, .5 is written 0.5, as on the desktop in that locale`,
-            await visit.display('.5') === 'Числото 0.5 не се среща в триъгълника');
-    });
+    // Language tags a browser may report, and the separator the desktop
+    // shows under a locale of that name. WebKitGTK reports "C" itself under
+    // the C locale.
+    for (const [tag, point] of [['C', '.'], ['', '.'], ['bg_BG.UTF-8', ','], ['en-!!', '.']]) {
+        const options = engine === 'webkit' && tag === 'C' ? { language: 'C' } : { preload: `
+            Object.defineProperty(Navigator.prototype, 'language', { get: () => ${JSON.stringify(tag)} });
+            Object.defineProperty(Navigator.prototype, 'languages', { get: () => [${JSON.stringify(tag)}] });` };
+        await lacking(`with the language tag ${JSON.stringify(tag)}`, options, async (visit, what) => {
+            check(`${what}: the browser reports it`, await visit.js(() => navigator.language) === tag);
+            check(`${what}, 4 gives the worked example`, await visit.display('4') === WorkedExample);
+            check(`${what}, .5 is written 0${point}5, as on the desktop in that locale`,
+                await visit.display('.5') === `Числото 0${point}5 не се среща в триъгълника`);
+        });
+    }
     await withoutJavaScript();
     await browsers.close();
     console.log(`${engine}: ${failures} failed, in ${((Date.now() - started) / 1000).toFixed(1)} s`);
