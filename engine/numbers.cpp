@@ -187,20 +187,23 @@ std::string scientificWithSnprintf(double value)
     return {buffer, static_cast<std::size_t>(std::max(length, 0))};
 }
 
+std::string scientific(double value, DigitWriter writer)
+{
+    if constexpr (NumberTextWriter == DigitWriter::ToChars) {
+        if (writer == DigitWriter::ToChars)
+            return scientificWithToChars(value);
+    }
+    return scientificWithSnprintf(value);
+}
+
 // Writes a value that is not a whole number below 10^15 in the general form:
 // 15 significant digits, no trailing zeros, exponent form where fixed
 // notation would need more than 15 digits.
 void appendGeneralForm(std::string &out, double value, std::string_view decimalSeparator,
                        DigitWriter writer)
 {
-    std::string scientific;
-    if constexpr (NumberTextWriter == DigitWriter::ToChars) {
-        if (writer == DigitWriter::ToChars)
-            scientific = scientificWithToChars(value);
-    }
-    if (scientific.empty())
-        scientific = scientificWithSnprintf(value);
-    std::string_view text = scientific;
+    const std::string written = scientific(value, writer);
+    std::string_view text = written;
     if (text.front() == '-') {
         out += '-';
         text.remove_prefix(1);

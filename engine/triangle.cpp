@@ -13,8 +13,10 @@ constexpr std::string_view LineBreak = "\r\n";
 constexpr std::string_view VerdictStart = "Числото ";
 constexpr std::string_view FoundInRow = " се среща в ред ";
 constexpr std::string_view NotFound = " не се среща в триъгълника";
-// Room for the verdict's number, such as "-1.23456789012345E-308".
-constexpr std::size_t MaxNumberTextSize = 24;
+// The longest verdict line: its words, the longer ending, and two numbers
+// of at most 24 characters each ("-1.23456789012345E-308").
+constexpr std::size_t VerdictSizeBound =
+    VerdictStart.size() + NotFound.size() + std::size_t(2 * 24);
 
 // Characters an entry of rows up to n can take, with the blank or the line
 // break after it: no entry is above (n + 1)^2 / 4.
@@ -110,8 +112,7 @@ RunResult ShowTriangle(WindowState &state, std::string_view decimalSeparator)
         return RunResult::Overflow;
 
     const auto count = rows >= 1 ? std::int64_t(rows) : 0;
-    state.output.reserve(rowsSizeBound(count) + VerdictStart.size() + FoundInRow.size() +
-                         NotFound.size() + 2 * MaxNumberTextSize);
+    state.output.reserve(rowsSizeBound(count) + VerdictSizeBound);
     for (double i = 1; i <= rows; ++i) {
         const std::optional<Integer16> row = ToInteger16(i);
         if (!row || PrintRow(state, *row) != RunResult::Done)
