@@ -1,8 +1,7 @@
 // ESLint's rules for the web edition's scripts and the checks' (make lint).
 // The page's scripts are held to the browsers of the baseline (browserslist
-// in package.json), and never build code from text: the page's security
-// policy allows 'unsafe-eval' only so that Safari before 16 compiles the
-// module.
+// in package.json), and never build code from text, which the page's
+// security policy would refuse.
 import js from '@eslint/js';
 import compat from 'eslint-plugin-compat';
 import globals from 'globals';

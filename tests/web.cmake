@@ -1,13 +1,13 @@
-# The web edition (make web builds it into ZERKOVAN_WEB_SITE): its module
-# against the native engine under Node.js, and the page in each of the three
-# browser engines, the same checks in each. WebKitGTK runs on an X server of
-# its own.
+# The web edition (make web builds it into ZERKOVAN_WEB_SITE): its module,
+# and the same module translated to JavaScript, against the native engine
+# under Node.js, and the page in each of the three browser engines, the same
+# checks in each. WebKitGTK runs on an X server of its own.
 add_executable(web_sweep web/sweep.cpp everytext.h)
 target_link_libraries(web_sweep PRIVATE zerkovan_engine)
 target_include_directories(web_sweep PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 add_test(NAME web_module
          COMMAND node ${CMAKE_CURRENT_SOURCE_DIR}/web/check-module.mjs
-                 ${ZERKOVAN_WEB_SITE}/zerkovan.wasm $<TARGET_FILE:web_sweep>)
+                 ${ZERKOVAN_WEB_SITE} $<TARGET_FILE:web_sweep>)
 set(browser_check node ${CMAKE_CURRENT_SOURCE_DIR}/web/check-browser.mjs)
 set(browser_check_files ${ZERKOVAN_WEB_SITE} ${PROJECT_SOURCE_DIR}/node_modules/axe-core/axe.min.js
     ${CMAKE_CURRENT_BINARY_DIR}/locales)

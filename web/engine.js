@@ -1,23 +1,58 @@
-// The engine, compiled to WebAssembly: the page hands it the input box's
-// text and the decimal separator and gets back the output box's text, or
-// the message of a failed run. Every number rule lives in the engine.
+// The engine: the page hands it the input box's text and the decimal
+// separator and gets back the output box's text, or the message of a failed
+// run. Every number rule lives in the engine. It is the WebAssembly module
+// where the browser can have it, and otherwise the same module translated to
+// JavaScript by wasm2js at build time: where WebAssembly is switched off by a
+// policy or a lockdown mode, or refused by the page's security policy
+// (Safari 15), or where the module cannot be fetched (a page opened from a
+// disk). The single-file edition carries the translated engine inside it.
+
+import { loadScript } from './classicscript.js';
 
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 
-// The browser has no WebAssembly: switched off by a policy or a lockdown mode.
-export class NoWebAssembly extends Error {}
+// The module did not come: the server answered with an error (`status` is
+// its code), or nothing came at all (`status` is null).
+export class NotLoaded extends Error {
+    constructor(url, status = null, statusText = '') {
+        super(status === null ? `${url}: nothing came` : `${url}: ${status} ${statusText}`);
+        this.status = status;
+    }
+}
 
-// Rejects when the browser cannot run the module: NoWebAssembly, or the
-// reason the module did not come or did not compile.
-export async function loadEngine(url) {
-    if (typeof WebAssembly !== 'object') throw new NoWebAssembly('no WebAssembly');
-    const response = await fetch(url);
-    if (!response.ok) throw new Error(`${url}: ${response.status} ${response.statusText}`);
-    const { instance } = await WebAssembly.instantiateStreaming(response, {});
-    const module = instance.exports;
+// A host that does not know the .wasm type sends it as another; the browser
+// compiles from a stream only what comes as application/wasm.
+async function compiled(response) {
+    const type = (response.headers.get('content-type') ?? '').split(';')[0].trim().toLowerCase();
+    if (type === 'application/wasm' && typeof WebAssembly.instantiateStreaming === 'function') {
+        return WebAssembly.instantiateStreaming(response, {});
+    }
+    const bytes = await response.arrayBuffer().catch(() => null);
+    if (bytes === null) throw new NotLoaded(response.url);
+    return WebAssembly.instantiate(bytes, {});
+}
+
+// The module's exports, or null where WebAssembly cannot run it here.
+async function moduleExports(url) {
+    if (typeof WebAssembly !== 'object') return null;
+    let response;
+    try {
+        response = await fetch(url);
+    } catch {
+        return null; // from a disk, or no network: the translated engine may still come
+    }
+    if (!response.ok) throw new NotLoaded(url, response.status, response.statusText);
+    try {
+        return (await compiled(response)).instance.exports;
+    } catch (failure) {
+        if (failure instanceof NotLoaded) throw failure;
+        return null; // refused to compile: the translated engine runs instead
+    }
+}
+
+function engineOver(module) {
     module._initialize();
-
     const put = (room, text) => {
         const bytes = encoder.encode(text);
         const at = room(bytes.length);
@@ -25,7 +60,6 @@ export async function loadEngine(url) {
     };
     // The memory may grow during a run: views are taken afresh each time.
     const take = (at, size) => decoder.decode(new Uint8Array(module.memory.buffer, at, size));
-
     return {
         run(input, separator) {
             put(module.zerkovan_input, input);
@@ -37,4 +71,23 @@ export async function loadEngine(url) {
             };
         },
     };
+}
+
+// Rejects with NotLoaded only when neither form of the engine came; the
+// module's failure is the one told of, as the one the page asked for first.
+export async function loadEngine(moduleUrl, translatedUrl) {
+    let failure = null;
+    if (!globalThis.zerkovanTranslated) {
+        try {
+            const module = await moduleExports(moduleUrl);
+            if (module) return engineOver(module);
+        } catch (notLoaded) {
+            failure = notLoaded;
+        }
+    }
+    try {
+        return engineOver(await loadScript(translatedUrl, 'zerkovanTranslated'));
+    } catch {
+        throw failure ?? new NotLoaded(translatedUrl);
+    }
 }

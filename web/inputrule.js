@@ -8,38 +8,20 @@
 const lineBreak = /[\n\r\v\f\u0085\u2028\u2029]/u;
 const controlCharacters = /\p{Cc}/gu;
 
-// Where the browser has no grapheme segmenter (Firefox before 125), the
-// clusters that matter in a two-character box are found by Unicode's rules
-// in short: a character with the marks and joiners that follow it, a pair of
-// regional indicators (a flag), an emoji with its modifiers and the emoji it
-// joins, a Hangul syllable from its jamo, an Indic consonant joined by a
-// virama to the next.
-const extend = '[\\p{Grapheme_Extend}\\p{Emoji_Modifier}\\p{Mc}\\u200D]';
-const leadingJamo = '[\\u1100-\\u115F\\uA960-\\uA97C]';
-const vowelJamo = '[\\u1160-\\u11A7\\uD7B0-\\uD7C6]';
-const trailingJamo = '[\\u11A8-\\u11FF\\uD7CB-\\uD7FB]';
-const virama = '[\\u094D\\u09CD\\u0ACD\\u0B4D\\u0C4D\\u0D4D]';
-const cluster = new RegExp(
-    [
-        '\\r\\n',
-        '[\\p{Cc}\\p{Zl}\\p{Zp}]',
-        '\\p{Regional_Indicator}{2}',
-        `\\p{Extended_Pictographic}(?:\\u200D\\p{Extended_Pictographic}|${extend})*`,
-        `(?:${leadingJamo}*(?:[\\uAC00-\\uD7A3]|${vowelJamo})${vowelJamo}*${trailingJamo}*|${leadingJamo}+)${extend}*`,
-        `[^](?:${virama}\\p{L}|${extend})*`,
-    ].join('|'),
-    'gu',
-);
-
-export function charactersWithoutSegmenter(text) {
-    return text.match(cluster) ?? [];
-}
-
-// eslint-disable-next-line compat/compat -- looked for first; without it, the rules above
+// Characters as a person counts them, Unicode's grapheme clusters: by the
+// browser's segmenter, or where it has none (Firefox before 125) by the
+// unicode-segmenter library, which the page loads only then
+// (useGraphemeSplitter). Until it has come, code points stand in.
+// eslint-disable-next-line compat/compat -- looked for first; without it, the library
 const segmenter = typeof Intl.Segmenter === 'function' ? new Intl.Segmenter(undefined, { granularity: 'grapheme' }) : null;
+export const hasSegmenter = segmenter !== null;
+let splitGraphemes = (text) => text;
+export function useGraphemeSplitter(split) {
+    splitGraphemes = split;
+}
 const characters = segmenter
     ? (text) => Array.from(segmenter.segment(text), (part) => part.segment)
-    : charactersWithoutSegmenter;
+    : (text) => Array.from(splitGraphemes(text));
 
 // The smallest edit that turns `before` into `after`: at `start`, `inserted`
 // characters in place of `removed`. Within a run of equal characters it could

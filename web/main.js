@@ -1,8 +1,9 @@
 // The page as the window: «Изведи» runs the engine on the input box's text
 // and shows what it wrote, «Изчисти» empties both boxes. The page only moves
 // text between the boxes and the engine.
-import { loadEngine, NoWebAssembly } from './engine.js';
-import { keepToRule } from './inputrule.js';
+import { loadEngine, NotLoaded } from './engine.js';
+import { loadScript } from './classicscript.js';
+import { hasSegmenter, keepToRule, useGraphemeSplitter } from './inputrule.js';
 import { decimalSeparatorFor } from './separator.js';
 
 const InputLimit = 2;
@@ -25,19 +26,30 @@ function showOutput(text) {
     output.scrollTop = 0;
 }
 
+// What happened, in the user's words: the server answered with an error,
+// or nothing came.
+function notLoadedMessage(failure) {
+    const messages = errorDialog.dataset;
+    if (failure instanceof NotLoaded && failure.status !== null) {
+        return messages.notServed.replace('%1', String(failure.status));
+    }
+    return messages.notLoaded;
+}
+
 function showMessage(text) {
     element('error-text').textContent = text;
     if (!errorDialog.open) errorDialog.showModal();
 }
 
 const setInput = keepToRule(input, InputLimit);
+if (!hasSegmenter) loadScript('graphemes.js', 'zerkovanGraphemes').then(useGraphemeSplitter, () => {});
 fitToViewport();
 addEventListener('resize', fitToViewport);
 element('error-close').addEventListener('click', () => errorDialog.close());
 
-// A browser without WebAssembly, or a module that did not come or does not
-// compile, is told of when «Изведи» is pressed; until then nothing is amiss.
-const engine = loadEngine('zerkovan.wasm');
+// A module that did not come is told of when «Изведи» is pressed; until
+// then nothing is amiss.
+const engine = loadEngine('zerkovan.wasm', 'zerkovan.wasm.js');
 engine.catch(() => {});
 const separator = decimalSeparatorFor(navigator.languages?.[0] ?? navigator.language);
 
@@ -49,8 +61,7 @@ element('controls').addEventListener('submit', async (event) => {
     try {
         loaded = await engine;
     } catch (failure) {
-        const messages = errorDialog.dataset;
-        showMessage(failure instanceof NoWebAssembly ? messages.noWebassembly : messages.notLoaded);
+        showMessage(notLoadedMessage(failure));
         return;
     }
     const { output: text, failure } = loaded.run(input.value, separator);
@@ -62,4 +73,7 @@ element('Command1_1').addEventListener('click', () => {
     showOutput('');
 });
 
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+// Only a site served over HTTP or HTTPS keeps itself offline; a page opened
+// from a disk, or the single file, has no service worker to register.
+const served = /^https?:$/.test(location.protocol) && document.documentElement.dataset.edition !== 'single-file';
+if (served && 'serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});

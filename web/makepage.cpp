@@ -195,9 +195,10 @@ int main(int argc, char *argv[])
             {"ProgramName", escapedForHtml(ProgramName)},
             {"RunErrorStart", escapedForHtml(RunErrorStart)},
             {"RunErrorButton", escapedForHtml(RunErrorButton)},
-            {"NoWebAssembly", escapedForHtml(NoWebAssembly)},
+            {"NotServed", escapedForHtml(NotServed)},
             {"NotLoaded", escapedForHtml(NotLoaded)},
             {"NoScript", escapedForHtml(NoScript)},
+            {"Description", escapedForHtml(PageDescription)},
             {"ThemeColour", hexOf(layout::WindowColour)},
         };
         write(output + "/index.html", filled(read(source + "/index.html"), texts));

@@ -1,7 +1,7 @@
 // Serves the built site on 127.0.0.1 for a person or a check to open.
 //   usage: node serve.mjs SITE_FOLDER [PORT]
-// Any static host does as well, given the types below (a browser compiles a
-// module only when it comes as application/wasm).
+// Any static host does as well; with the types below a browser compiles the
+// module as it comes (with another, the page compiles it from its bytes).
 import { readFile } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
@@ -19,21 +19,23 @@ export const Types = {
 };
 
 // `answer(path, body)` may change what a file's request gets: a checks'
-// server leaves a file out or adds to the page. It returns the body to send,
-// or null for 404.
+// server leaves a file out, adds to the page, or sends a file as a host that
+// does not know its type would. It returns the body to send, null for 404,
+// or { body, type } for another type.
 export function serveSite(folder, port = 0, answer = (path, body) => body) {
     const server = createServer(async (request, response) => {
         const path = normalize(decodeURIComponent(new URL(request.url, 'http://host').pathname));
         const file = path.endsWith('/') ? `${path}index.html` : path;
         let body = null;
-        if (!file.includes('..') && Types[extname(file)]) {
-            body = await readFile(join(folder, file)).catch(() => null);
-            body = answer(file, body);
+        let type = Types[extname(file)];
+        if (!file.includes('..') && type) {
+            body = answer(file, await readFile(join(folder, file)).catch(() => null));
+            if (body?.type) ({ body, type } = body);
         }
         if (body === null) {
             response.writeHead(404, { 'content-type': 'text/plain; charset=utf-8' }).end('Not found');
         } else {
-            response.writeHead(200, { 'content-type': Types[extname(file)], 'cache-control': 'no-cache' })
+            response.writeHead(200, { 'content-type': type, 'cache-control': 'no-cache' })
                 .end(request.method === 'HEAD' ? undefined : body);
         }
     });

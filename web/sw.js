@@ -23,13 +23,20 @@ self.addEventListener('activate', (event) => {
 });
 
 // The page is kept once, as the site's address; any page address gets it.
+// A script the page loads only where a browser lacks something is kept as
+// it is first fetched.
 self.addEventListener('fetch', (event) => {
     if (event.request.method !== 'GET') return;
     const request = event.request.mode === 'navigate' ? './' : event.request;
     event.respondWith(
-        caches
-            .open(cacheName)
-            .then((cache) => cache.match(request, { ignoreSearch: true }))
-            .then((cached) => cached ?? fetch(event.request)),
+        caches.open(cacheName).then(async (cache) => {
+            const cached = await cache.match(request, { ignoreSearch: true });
+            if (cached) return cached;
+            const response = await fetch(event.request);
+            if (response.ok && new URL(event.request.url).origin === self.location.origin) {
+                await cache.put(event.request, response.clone());
+            }
+            return response;
+        }),
     );
 });

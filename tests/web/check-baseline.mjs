@@ -11,9 +11,8 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 
 const Fallbacks = {
-    'html.elements.link.rel.modulepreload': 'only a hint: without it the modules load as main.js imports them',
     'http.headers.Content-Security-Policy.script-src.wasm-unsafe-eval':
-        "'unsafe-eval' beside it lets Safari before 16 compile the module",
+        'where the policy refuses the module (Safari before 16), the engine translated to JavaScript runs',
     'http.headers.Content-Security-Policy.worker-src': "default-src 'self' admits the service worker there",
     'html.elements.link.rel.icon': 'iOS takes the apple-touch-icon instead',
     'html.elements.link.rel.manifest': 'where a browser installs no web apps, the page stays a page',

@@ -32,14 +32,14 @@ const isNamedKey = (key) => key.length > 1 && /^[A-Z][A-Za-z]+$/.test(key);
 
 class PuppeteerBrowser {
     constructor(name, browser, page, profile, context = null) {
-        Object.assign(this, { name, browser, page, profile, context, problems: [] });
-        page.on('pageerror', (error) => this.problems.push(String(error)));
+        Object.assign(this, { name, browser, page, profile, context, problems: [], uncaught: [] });
+        page.on('pageerror', (error) => this.uncaught.push(String(error)));
         page.on('console', (message) => {
             if (message.type() === 'error') this.problems.push(message.text());
         });
     }
 
-    static async launch(name, language, touch) {
+    static async launch(name, language, touch, flags) {
         const profile = mkdtempSync(join(tmpdir(), `zerkovan-${name}-`));
         let browser;
         if (name === 'chromium') {
@@ -47,7 +47,7 @@ class PuppeteerBrowser {
             writeFileSync(join(profile, 'Default', 'Preferences'),
                 JSON.stringify({ intl: { accept_languages: language } }));
             browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true,
-                userDataDir: profile, args: [...ChromiumFlags, `--lang=${language}`] });
+                userDataDir: profile, args: [...ChromiumFlags, `--lang=${language}`, ...flags] });
         } else {
             browser = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
                 headless: true, userDataDir: profile,
@@ -161,7 +161,7 @@ function freePort() {
 
 class WebKitBrowser {
     constructor(driver, base, session) {
-        Object.assign(this, { name: 'webkit', driver, base, session, problems: [] });
+        Object.assign(this, { name: 'webkit', driver, base, session, problems: [], uncaught: [] });
     }
 
     // WebKitGTK takes its language from the locale of its environment.
@@ -283,12 +283,13 @@ export function makeLocales(folder) {
 
 // `touch`: the browser's pointer is a touch screen, where its automation
 // can make it one (Chromium makes it one with a phone's viewport).
-export async function launch(engine, { language = 'bg', locales, touch = false } = {}) {
+// `flags`: Chromium's command line, as a policy may set it.
+export async function launch(engine, { language = 'bg', locales, touch = false, flags = [] } = {}) {
     if (engine === 'webkit') {
         const posix = { bg: 'bg_BG.UTF-8', en: 'en_US.UTF-8', C: 'C.UTF-8' }[language] ?? language;
         return WebKitBrowser.launch(posix, locales);
     }
-    return PuppeteerBrowser.launch(engine, language, touch);
+    return PuppeteerBrowser.launch(engine, language, touch, flags);
 }
 
 // Fresh browsers that share nothing, from as few launches as the engine
@@ -298,10 +299,10 @@ export class Browsers {
         Object.assign(this, { engine, locales, running: new Map() });
     }
 
-    async open({ language = 'bg', touch = false } = {}) {
-        const options = { language, touch, locales: this.locales };
+    async open({ language = 'bg', touch = false, flags = [] } = {}) {
+        const options = { language, touch, flags, locales: this.locales };
         if (this.engine === 'webkit') return launch(this.engine, options);
-        const key = `${language} ${touch}`;
+        const key = `${language} ${touch} ${flags.join(' ')}`;
         if (!this.running.has(key)) this.running.set(key, await launch(this.engine, options));
         return this.running.get(key).fresh();
     }

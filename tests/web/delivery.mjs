@@ -1,0 +1,138 @@
+// How the page comes to a user and keeps working: privacy, offline, from a
+// disk, as one file, from any host, and in a browser that lacks WebAssembly
+// or JavaScript.
+import { serveSite } from '../../web/serve.mjs';
+import { layout } from './window.mjs';
+import { check, cannot, openBrowser, setting, visiting, WorkedExample } from './visit.mjs';
+
+const { engine } = setting;
+
+export async function privacy(visit) {
+    const urls = await visit.js(() => performance.getEntriesByType('resource').map((e) => e.name));
+    check('no request leaves the site\'s origin', urls.length > 0 && urls.every((u) => u.startsWith(visit.server.url)), urls);
+    const stored = await visit.js(async () => [document.cookie, localStorage.length, sessionStorage.length,
+        (await indexedDB.databases()).length, await caches.keys()]);
+    check('no cookies, no storage but the service worker\'s cache', stored.slice(0, 4).join() === ',0,0,0' &&
+        stored[4].length === 1 && stored[4][0].startsWith('zerkovan-'), stored);
+    const problems = await visit.problems();
+    check('no error, and the security policy refused nothing', problems.length === 0, problems);
+}
+
+export async function offline(visit) {
+    const ready = await visit.js(() => Promise.race([navigator.serviceWorker.ready.then(() => true),
+        new Promise((resolve) => setTimeout(() => resolve(false), 5000))]));
+    check('a service worker takes charge of the site', ready);
+    await visit.load('');
+    await visit.wait(() => visit.js(() => navigator.serviceWorker.controller !== null));
+    visit.server.closeAllConnections();
+    visit.server.close();
+    for (const path of ['', 'index.html', '?anything']) {
+        const shown = await visit.browser.open(visit.server.url + path).then(() => visit.display('4'), String);
+        check(`with the server gone, /${path} still gives the worked example`, shown === WorkedExample, shown);
+    }
+}
+
+// With scripts switched off, and only then, the page says it cannot run.
+export async function withoutJavaScript() {
+    const browser = await openBrowser();
+    const server = await serveSite(setting.site);
+    try {
+        await browser.withoutScripts();
+        await browser.open(server.url);
+        const shown = await browser.js(() => document.querySelector('noscript')?.textContent ?? '');
+        const visible = await browser.js(() => document.getElementById('no-script')?.getBoundingClientRect().height > 0);
+        check('without JavaScript, the page says that the browser cannot run the program, and what to try',
+            /JavaScript/.test(shown) && /[а-я]/.test(shown) && visible, shown);
+    } catch (error) {
+        cannot('switch JavaScript off', error, 'the noscript text is in the page for every engine alike');
+    } finally {
+        await browser.close();
+        server.close();
+    }
+}
+
+
+// The worked example, with no uncaught error: what every way of getting the
+// page must give.
+async function works(visit, what) {
+    check(`${what}: 4 gives the worked example`, await visit.display('4') === WorkedExample);
+    const uncaught = await visit.uncaught();
+    check(`${what}: no uncaught error, and the security policy refused nothing`, uncaught.length === 0, uncaught);
+}
+
+async function says(visit, what, message, expected) {
+    await visit.press('4');
+    const shown = await visit.wait(() => visit.js(() => document.querySelector('dialog[open]') &&
+        document.getElementById('error-text').textContent));
+    check(`${what}: «Изведи» says in the page ${message}`, shown === expected, shown);
+}
+
+const NoWebAssembly = 'delete globalThis.WebAssembly;';
+// As Safari 15 under a policy without 'unsafe-eval': WebAssembly is there
+// but compiles nothing.
+const Refused = `for (const name of ['compile', 'instantiate', 'instantiateStreaming']) {
+    WebAssembly[name] = () => Promise.reject(new WebAssembly.CompileError('refused by the policy'));
+}`;
+const Missing = (...names) => (path, body) => (names.includes(path) ? null : body);
+
+export async function hosts() {
+    await visiting('with the module sent as application/octet-stream', {
+        answer: (path, body) => (path === '/zerkovan.wasm' ? { body, type: 'application/octet-stream' } : body),
+    }, async (visit, what) => {
+        await works(visit, what);
+        check(`${what}: the module itself runs, compiled from its bytes`,
+            await visit.js(() => typeof zerkovanTranslated === 'undefined' && window.zerkovanMemory !== undefined));
+    });
+    for (const [what, preload] of [['with WebAssembly removed', NoWebAssembly], ['with WebAssembly refusing to compile', Refused]]) {
+        await visiting(what, { preload }, async (visit) => {
+            await works(visit, what);
+            check(`${what}: the translated engine runs`, await visit.js(() => typeof zerkovanTranslated === 'object'));
+            await visit.browser.click('#Command1_1');
+            await visit.browser.click('#Text2_0');
+            await visit.browser.keys('123');
+            check(`${what}, the input box keeps its rule`, await visit.value('Text2_0') === '12');
+        });
+    }
+    await visiting('with the engine answered 404', { answer: Missing('/zerkovan.wasm', '/zerkovan.wasm.js') },
+        (visit, what) => says(visit, what, 'that the server answered 404',
+            'Програмата не се зареди: сървърът отговори с грешка 404. Съобщете за това на администратора на сайта.'));
+    await visiting('with nothing coming', { preload: 'window.fetch = () => Promise.reject(new TypeError("offline"));',
+        answer: Missing('/zerkovan.wasm.js') }, async (visit, what) => {
+        const expected = await visit.js(() => document.getElementById('error').dataset.notLoaded);
+        await says(visit, what, 'to check the network', expected);
+    });
+}
+
+// A policy that switches the JavaScript JIT off also switches WebAssembly off.
+export async function jitless() {
+    if (engine !== 'chromium') {
+        console.log(`NOTE: only Chromium's V8 runs without its JIT from the command line; ${engine} is checked ` +
+            'with WebAssembly removed instead');
+        return;
+    }
+    await visiting('in Chromium with --js-flags=--jitless', { flags: ['--js-flags=--jitless'] }, async (visit, what) => {
+        check(`${what}: the browser has no WebAssembly`, await visit.js(() => typeof WebAssembly) === 'undefined');
+        await works(visit, what);
+    });
+}
+
+// Opened from a disk: the site's folder as unpacked from its zip, and the
+// single file.
+export async function fromDisk() {
+    await visiting('the site opened from a disk', { disk: 'site' }, async (visit, what) => {
+        await works(visit, what);
+        await visit.browser.click('#Command1_1');
+        check(`${what}: «Изчисти» empties both boxes`, await visit.value('Text2_0') === '' && await visit.value('Text2_1') === '');
+        await visit.browser.click('#Text2_0');
+        await visit.browser.keys('123');
+        check(`${what}: the input box keeps its rule`, await visit.value('Text2_0') === '12');
+        check(`${what}: .5 is written 0,5`, await visit.display('.5') === 'Числото 0,5 не се среща в триъгълника');
+        await layout(visit, { installable: false });
+    });
+    await visiting('the single file opened from a disk', { disk: 'single file' }, async (visit, what) => {
+        await works(visit, what);
+        const urls = await visit.js(() => performance.getEntriesByType('resource').map((entry) => entry.name));
+        check(`${what}: it asks for nothing but data: URLs`, urls.every((url) => url.startsWith('data:')), urls);
+        await layout(visit, { installable: false });
+    });
+}
