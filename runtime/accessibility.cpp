@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include "readonlybox.h"
+#include "statusnotice.h"
 
 #include <QAccessibleWidget>
 #include <QTextDocument>
@@ -126,8 +127,27 @@ private:
     }
 };
 
+// The status notice is a notification whose name is what it says.
+class NoticeAccessible : public QAccessibleWidget
+{
+public:
+    explicit NoticeAccessible(StatusNotice *notice)
+        : QAccessibleWidget(notice, QAccessible::Notification)
+    {
+    }
+
+    QString text(QAccessible::Text type) const override
+    {
+        if (type == QAccessible::Name)
+            return static_cast<StatusNotice *>(widget())->text();
+        return QAccessibleWidget::text(type);
+    }
+};
+
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
+    if (className == QLatin1String(StatusNotice::staticMetaObject.className()))
+        return new NoticeAccessible(static_cast<StatusNotice *>(object));
     if (className == QLatin1String(ReadOnlyBox::staticMetaObject.className()))
         return new ReadOnlyTextAccessible(static_cast<ReadOnlyBox *>(object));
     // A plain top-level widget is otherwise announced as a "client" area

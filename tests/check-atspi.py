@@ -63,6 +63,26 @@ def descendant(node, name, role):
     return None
 
 
+def notices_during(act, seconds=3):
+    """The notifications shown while `act` runs and just after: what a
+    screen reader is given to say without the focus moving."""
+    shown = []
+
+    def on_showing(event):
+        if event.detail1 and event.source.get_role_name() == "notification":
+            shown.append(event.source.get_name())
+
+    listener = Atspi.EventListener.new(on_showing)
+    listener.register("object:state-changed:showing")
+    act()
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        GLib.MainContext.default().iteration(False)
+        time.sleep(0.01)
+    listener.deregister("object:state-changed:showing")
+    return shown
+
+
 def text_of(node):
     return Atspi.Text.get_text(node, 0, -1)
 
@@ -90,10 +110,21 @@ def main(program):
               None not in (number, display, output, statement))
 
         Atspi.EditableText.set_text_contents(number, "4")
-        Atspi.Action.do_action(display, 0)
+        notices = notices_during(lambda: Atspi.Action.do_action(display, 0))
         shown = wait_for(lambda: text_of(output) == WORKED_EXAMPLE and WORKED_EXAMPLE, 5)
         check("a display through the bus is read back whole from the output box", bool(shown),
               repr(text_of(output)))
+        check("the display's verdict, and no row, is shown to the bus as a notification, once",
+              notices == ["Числото 4 се среща в ред 3"], notices)
+        clear = find("Изчисти", "push button")
+        notices = notices_during(lambda: Atspi.Action.do_action(clear, 0))
+        notice = descendant(window, "", "notification")
+        check("«Изчисти» says nothing, and empties the notification",
+              notices == [] and notice is not None and
+              not notice.get_state_set().contains(Atspi.StateType.SHOWING), notices)
+        Atspi.EditableText.set_text_contents(number, "4")
+        Atspi.Action.do_action(display, 0)
+        wait_for(lambda: text_of(output) == WORKED_EXAMPLE, 5)
 
         for box, name in ((output, "output box"), (statement, "task statement")):
             before = text_of(box)

@@ -1,8 +1,8 @@
 # Checks of the Linux program on real display servers and as packaged.
 
 # On a real X server (Xvfb): the window's pixels and pastes from other
-# programs in-process; the program itself driven from outside; and the
-# program as a screen reader reaches it over the AT-SPI bus.
+# programs in-process; the program itself driven from outside; the program
+# as a screen reader reaches it over the AT-SPI bus; and what Orca says.
 set(xvfb ${CMAKE_CURRENT_SOURCE_DIR}/run-under-xvfb.sh)
 add_executable(tst_realscreen tst_realscreen.cpp)
 target_link_libraries(tst_realscreen PRIVATE Qt6::Test zerkovan_window)
@@ -11,13 +11,16 @@ add_test(NAME x11_program
          COMMAND ${xvfb} ${CMAKE_CURRENT_SOURCE_DIR}/check-x11-program.sh $<TARGET_FILE:zerkovan>)
 add_test(NAME atspi COMMAND dbus-run-session -- ${xvfb}
                             ${CMAKE_CURRENT_SOURCE_DIR}/check-atspi.py $<TARGET_FILE:zerkovan>)
+# What a student hears: Orca, a real screen reader, and the keyboard.
+add_test(NAME orca COMMAND dbus-run-session -- ${CMAKE_CURRENT_SOURCE_DIR}/xvfb-session.sh
+                           ${CMAKE_CURRENT_SOURCE_DIR}/check-orca.py $<TARGET_FILE:zerkovan>)
 
 # On a Wayland compositor (headless Weston) with no X display.
 add_executable(tst_wayland tst_wayland.cpp windowfixture.h)
 target_link_libraries(tst_wayland PRIVATE Qt6::Test zerkovan_window)
 add_test(NAME tst_wayland
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run-under-weston.sh $<TARGET_FILE:tst_wayland>)
-set_tests_properties(tst_realscreen x11_program atspi tst_wayland PROPERTIES TIMEOUT 120)
+set_tests_properties(tst_realscreen x11_program atspi orca tst_wayland PROPERTIES TIMEOUT 120)
 # Keys pass through the compose input method, as on a desktop without ibus;
 # its table comes with a UTF-8 locale.
 set_tests_properties(tst_realscreen PROPERTIES ENVIRONMENT "QT_IM_MODULE=compose;LC_ALL=C.UTF-8")

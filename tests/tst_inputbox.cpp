@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace zerkovan;
@@ -112,6 +113,8 @@ private slots:
     void typingIntoAFullBoxIsRefused_data();
     void typingIntoAFullBoxIsRefused();
     void contextMenuSpeaksBulgarian();
+    void tabSelectsOnlyOnceFocused_data();
+    void tabSelectsOnlyOnceFocused();
 
 private:
     WindowFixture m_fixture;
@@ -248,6 +251,33 @@ void InputBoxTest::contextMenuSpeaksBulgarian()
         ++named;
     }
     QVERIFY(named >= 6);
+}
+
+// A screen reader takes a caret or selection event that comes before the
+// focus event for the focus itself, and then names nothing; the toolkit
+// tells the focus once the focus-in event has been handled. So Tab selects
+// what the box holds, as a line edit does, but only after that.
+void InputBoxTest::tabSelectsOnlyOnceFocused_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("\"42\"") << QStringLiteral("42");
+}
+
+void InputBoxTest::tabSelectsOnlyOnceFocused()
+{
+    QFETCH(QString, text);
+    QLineEdit *box = m_fixture.input();
+    box->setText(text);
+    QWidget *before = m_fixture.window().Text1(0);
+    QApplication::setActiveWindow(&m_fixture.window());
+    before->setFocus();
+    QSignalSpy selections(box, &QLineEdit::selectionChanged);
+    QTest::keyClick(before, Qt::Key_Tab);
+    QVERIFY(box->hasFocus());
+    QCOMPARE(selections.count(), 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(box->selectedText(), text);
 }
 
 QTEST_MAIN(InputBoxTest)

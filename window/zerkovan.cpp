@@ -5,6 +5,7 @@
 #include "maker.h"
 #include "platform.h"
 #include "statictexts.h"
+#include "statusnotice.h"
 #include "textbox.h"
 #include "twips.h"
 
@@ -53,7 +54,8 @@ Zerkovan::Zerkovan(QWidget *parent)
       Text2{MakeInputBox(this, RowLabelCaption), MakeReadOnlyBox(this, OutputBoxName)},
       Text1{MakeReadOnlyBox(this, TaskStatementBoxName), MakeReadOnlyBox(this, MottoBoxName)},
       Command1{MakeButton(this, DisplayButtonCaption, colourOf(layout::DisplayButtonColour)),
-               MakeButton(this, ClearButtonCaption, colourOf(layout::ClearButtonColour))}
+               MakeButton(this, ClearButtonCaption, colourOf(layout::ClearButtonColour))},
+      m_verdict(new StatusNotice(this))
 {
     setObjectName(QStringLiteral("Zerkovan"));
     setWindowTitle(QString::fromLatin1(MakerAddress) + QString::fromUtf8(CaptionAfterAddress));
@@ -131,8 +133,15 @@ void Zerkovan::ShowTriangle()
     const RunResult result = zerkovan::ShowTriangle(m_state, DecimalSeparator());
     // A failed run shows what it left, as the state holds it, and says why.
     AssignText(Text2(1), m_state.output);
-    if (result != RunResult::Done)
+    if (result != RunResult::Done) {
+        m_verdict->clear();
         ShowRunError(this, MessageOf(result));
+        return;
+    }
+    // The rows are not read out: only the last line, the verdict.
+    const std::string_view output = m_state.output;
+    const std::string_view verdict = output.substr(output.rfind('\n') + 1);
+    m_verdict->say(QString::fromUtf8(verdict.data(), qsizetype(verdict.size())));
 }
 
 void Zerkovan::ClearBoxes()
@@ -142,6 +151,7 @@ void Zerkovan::ClearBoxes()
     m_state.input.clear();
     m_state.output.clear();
     m_state.FoundFlag = NotSeen;
+    m_verdict->clear();
 }
 
 } // namespace zerkovan

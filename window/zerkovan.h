@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace zerkovan {
 
+class StatusNotice;
+
 class Zerkovan : public QWidget
 {
     Q_OBJECT
@@ -48,6 +50,8 @@ private:
     void connectControls();
 
     WindowState m_state;
+    // Tells assistive tools the verdict of each display; not a control.
+    StatusNotice *m_verdict = nullptr;
 };
 
 } // namespace zerkovan

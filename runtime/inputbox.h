@@ -1,0 +1,25 @@
+// A one-line text box whose arrival by Tab a screen reader announces.
+//
+// QLineEdit selects its whole text as Tab brings the focus in, and does so
+// inside its focus-in event, before the toolkit tells assistive tools that
+// the focus arrived. Orca takes the selection's caret event for the focus
+// arriving, moves there silently, and then finds nothing new in the real
+// focus event: the user never hears the box's name. This box lets the focus
+// be told first and selects its text after.
+#pragma once
+
+#include <QLineEdit>
+
+namespace zerkovan {
+
+// No Q_OBJECT of its own: to assistive tools it is a QLineEdit.
+class InputBox : public QLineEdit
+{
+public:
+    explicit InputBox(QWidget *parent);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+};
+
+} // namespace zerkovan

@@ -1,0 +1,23 @@
+// What a screen reader says after a click without moving the focus: the
+// verdict, on the desktop as a web page's status region says it. Unseen (it
+// has no size) and out of the tab order, it is a notification to assistive
+// tools, which Orca reads out as it is shown; say() shows it anew each time,
+// so that the same verdict twice is told twice.
+#pragma once
+
+#include <QLabel>
+
+namespace zerkovan {
+
+class StatusNotice : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit StatusNotice(QWidget *parent);
+
+    void say(const QString &text);
+    void clear();
+};
+
+} // namespace zerkovan
