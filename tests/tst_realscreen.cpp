@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
+#include <array>
+#include <cmath>
 
 using namespace zerkovan;
 
@@ -28,6 +31,8 @@ private slots:
     void pasteFromAnotherProgram();
     void inputMethodWritesOnlyIntoTheInputBox();
     void focusRingLeavesTheScreen();
+    void boxEdgesStandOut_data();
+    void boxEdgesStandOut();
 
 private:
     QImage onScreen(const QWidget *widget) const;
@@ -183,6 +188,65 @@ void RealScreenTest::focusRingLeavesTheScreen()
     QTest::keyClick(statement, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), m_window.Text2(0));
     QTRY_COMPARE(onScreen(statement), unfocused);
+}
+
+namespace {
+
+// The contrast of two colours, as WCAG computes it.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+} // namespace
+
+void RealScreenTest::boxEdgesStandOut_data()
+{
+    QTest::addColumn<int>("box"); // 0: Text2(0), 1: Text2(1), 2: Text1(0)
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("Text2(0)") << 0 << false;
+    QTest::newRow("Text2(0) focused") << 0 << true;
+    QTest::newRow("Text2(1)") << 1 << false;
+    QTest::newRow("Text1(0)") << 2 << false;
+}
+
+// Each box's edge against the window on the screen: on every side, the
+// pixels of the box's outermost row or column, at the middle of the side and
+// halfway to each end, differ from the window's colour by 3:1 or more.
+void RealScreenTest::boxEdgesStandOut()
+{
+    QFETCH(int, box);
+    QFETCH(bool, focused);
+    QWidget *widget = std::array<QWidget *, 3>{m_window.Text2(0), m_window.Text2(1),
+                                               m_window.Text1(0)}[std::size_t(box)];
+    QWidget *elsewhere = m_window.Command1(1);
+    (focused ? widget : elsewhere)->setFocus();
+    QTRY_VERIFY(widget->hasFocus() == focused);
+    if (focused) // the focused input box's edge is black
+        QTRY_COMPARE(onScreen(widget).pixelColor(0, widget->height() / 2), QColor(0, 0, 0));
+    else
+        QTRY_VERIFY(onScreen(widget).pixelColor(0, widget->height() / 2) != QColor(0, 0, 0));
+    const QImage edges = onScreen(widget);
+    const QRect all = edges.rect();
+    double least = 21;
+    for (const double along : {0.25, 0.5, 0.75}) {
+        const int x = int(along * all.right());
+        const int y = int(along * all.bottom());
+        for (const QPoint at : {QPoint(all.left(), y), QPoint(all.right(), y), QPoint(x, all.top()),
+                                QPoint(x, all.bottom())})
+            least = std::min(least, contrast(edges.pixelColor(at), QColor(192, 192, 255)));
+    }
+    qInfo("least contrast of the edge against the window: %.2f:1", least);
+    QVERIFY2(least >= 3.0, qPrintable(QString::number(least, 'f', 2)));
 }
 
 QTEST_MAIN(RealScreenTest)

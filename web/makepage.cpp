@@ -132,6 +132,8 @@ std::string layoutRules()
     css += "  --display-button-colour: " + hexOf(layout::DisplayButtonColour) + ";\n";
     css += "  --clear-button-colour: " + hexOf(layout::ClearButtonColour) + ";\n";
     css += "  --button-border-colour: " + hexOf(layout::ButtonBorderColour) + ";\n";
+    css += "  --box-border-colour: " + hexOf(layout::BoxBorderColour) + ";\n";
+    css += "  --focus-colour: " + hexOf(layout::FocusColour) + ";\n";
     css += "  --window-width: " + pixels(layout::ClientArea.width) + ";\n";
     css += "  --window-height: " + pixels(layout::ClientArea.height) + ";\n}\n";
     css += rule("Label1_0", layout::Label1_0) + rule("Label1_1", layout::Label1_1) +

@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "characterlimit.h"
+#include "inputbox.h"
 #include "layout.h"
 #include "readonlybox.h"
 
@@ -21,6 +22,27 @@ QString fromUtf8(const char *text)
     return QString::fromUtf8(text);
 }
 
+QString nameOf(const layout::Colour &colour)
+{
+    return QColor(colour.red, colour.green, colour.blue).name();
+}
+
+// A text box's edge stands out from the window's colour, where the styles
+// draw a pale frame (Fusion's is 1.1:1 against it); a focused input box's
+// edge is the buttons' focus edge. Only the frame: the face stays the
+// system's. Widgets with a style sheet take no font from their parent.
+void setEdge(QWidget *box, const char *kind)
+{
+    box->setFont(WindowFont());
+    QString sheet = QStringLiteral("%1 { border: 1px solid %2; padding: 1px; }")
+                        .arg(QLatin1String(kind), nameOf(layout::BoxBorderColour));
+    if (qobject_cast<QLineEdit *>(box) != nullptr) {
+        sheet += QStringLiteral("%1:focus { border: 2px solid %2; padding: 0px; }")
+                     .arg(QLatin1String(kind), nameOf(layout::FocusColour));
+    }
+    box->setStyleSheet(sheet);
+}
+
 } // namespace
 
 QLabel *MakeLabel(QWidget *parent, const char *caption, const QColor &background)
@@ -34,11 +56,12 @@ QLabel *MakeLabel(QWidget *parent, const char *caption, const QColor &background
 
 QLineEdit *MakeInputBox(QWidget *parent, const char *accessibleName)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new InputBox(parent);
     // Counted as a person counts characters, whatever way the text comes in.
     new CharacterLimit(InputBoxMaxLength, box);
     box->setAlignment(Qt::AlignCenter);
     box->setAccessibleName(fromUtf8(accessibleName));
+    setEdge(box, "QLineEdit");
     return box;
 }
 
@@ -50,6 +73,7 @@ QPlainTextEdit *MakeReadOnlyBox(QWidget *parent, const char *accessibleName)
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setAccessibleName(fromUtf8(accessibleName));
+    setEdge(box, "QPlainTextEdit");
     return box;
 }
 
@@ -63,13 +87,11 @@ QPushButton *MakeButton(QWidget *parent, const char *caption, const QColor &face
     // gradients that only tint the face.
     // Widgets with a style sheet take no font from their parent.
     button->setFont(WindowFont());
-    const auto &edge = layout::ButtonBorderColour;
-    const QString border = QColor(edge.red, edge.green, edge.blue).name();
     button->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; }"
-                       "QPushButton:focus { border: 2px solid #000000; }"
+                       "QPushButton:focus { border: 2px solid %3; }"
                        "QPushButton:pressed { border: 2px inset %2; }")
-            .arg(face.name(), border));
+            .arg(face.name(), nameOf(layout::ButtonBorderColour), nameOf(layout::FocusColour)));
     return button;
 }
 

@@ -31,5 +31,10 @@ inline constexpr Colour LabelColour{255, 192, 128};
 inline constexpr Colour DisplayButtonColour{128, 255, 128};
 inline constexpr Colour ClearButtonColour{255, 0, 0};
 inline constexpr Colour ButtonBorderColour{64, 64, 64};
+// The text boxes' edges: 6:1 against the window's colour, where a boundary
+// needs 3:1 to be seen; their faces stay the system's.
+inline constexpr Colour BoxBorderColour{64, 64, 64};
+// A focused control's edge.
+inline constexpr Colour FocusColour{0, 0, 0};
 
 } // namespace zerkovan::layout
