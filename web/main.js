@@ -12,6 +12,7 @@ const element = (id) => document.getElementById(id);
 const input = element('Text2_0');
 const output = element('Text2_1');
 const errorDialog = element('error');
+const verdict = element('verdict');
 
 // Narrower than the window, the whole window shrinks to fit.
 function fitToViewport() {
@@ -24,6 +25,16 @@ function showOutput(text) {
     output.value = text;
     output.setSelectionRange(0, 0);
     output.scrollTop = 0;
+}
+
+// The status region says the verdict, the output's last line, politely and
+// without moving the focus; the rows are not read out. It is emptied first
+// and filled a moment later, so that the same verdict twice is said twice.
+let announcing = 0;
+function announce(line) {
+    clearTimeout(announcing);
+    verdict.textContent = '';
+    if (line !== '') announcing = setTimeout(() => { verdict.textContent = line; }, 100);
 }
 
 // What happened, in the user's words: the server answered with an error,
@@ -66,11 +77,13 @@ element('controls').addEventListener('submit', async (event) => {
     }
     const { output: text, failure } = loaded.run(input.value, separator);
     showOutput(text);
+    announce(failure === null ? text.slice(text.lastIndexOf('\n') + 1) : '');
     if (failure !== null) showMessage(errorDialog.dataset.runErrorStart + failure);
 });
 element('Command1_1').addEventListener('click', () => {
     setInput('');
     showOutput('');
+    announce('');
 });
 
 // Only a site served over HTTP or HTTPS keeps itself offline; a page opened

@@ -10,7 +10,7 @@
 import { fromDisk, hosts, jitless, offline, privacy, withoutJavaScript } from './delivery.mjs';
 import { insertions, languageTags, separator, withoutSegmenter } from './input.mjs';
 import { closeBrowsers, failed, setting, Visit } from './visit.mjs';
-import { accessibility, behaviour, keyboard, layout, phone } from './window.mjs';
+import { accessibility, behaviour, edges, forcedColours, keyboard, layout, phone } from './window.mjs';
 
 const { engine } = setting;
 if (!['chromium', 'firefox', 'webkit'].includes(engine) || !setting.localeFolder) {
@@ -22,9 +22,11 @@ const started = Date.now();
 const visit = await Visit.open();
 await layout(visit);
 await keyboard(visit);
+await edges(visit);
 await insertions(visit, '');
 await behaviour(visit);
 await accessibility(visit);
+await forcedColours(visit);
 await privacy(visit);
 await offline(visit);
 await visit.close();

@@ -114,6 +114,19 @@ class PuppeteerBrowser {
         return this.page.screenshot({ encoding: 'base64' });
     }
 
+    // Windows' contrast themes, as Chromium emulates them, for as long as
+    // the DevTools session that asked stays attached.
+    async forcedColours(on) {
+        if (this.name !== 'chromium') throw new Unsupported(`${this.name} emulates no forced colours`);
+        this.emulation ??= await this.page.createCDPSession();
+        await this.emulation.send('Emulation.setEmulatedMedia',
+            { features: [{ name: 'forced-colors', value: on ? 'active' : 'none' }] });
+        if (!on) {
+            await this.emulation.detach();
+            this.emulation = null;
+        }
+    }
+
     async withoutScripts() {
         try {
             await this.page.setJavaScriptEnabled(false);
@@ -170,6 +183,9 @@ class WebKitBrowser {
         const env = { ...process.env, LOCPATH: locales, LANG: language, LC_ALL: language };
         const driver = spawn('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'],
             { env, stdio: ['ignore', 'ignore', 'inherit'] });
+        // Also when a check ends on an error: a driver left running keeps
+        // CTest waiting on its output.
+        process.on('exit', () => driver.kill());
         const base = `http://127.0.0.1:${port}`;
         for (let tries = 0; ; tries += 1) {
             try {
@@ -259,6 +275,10 @@ class WebKitBrowser {
 
     async withoutScripts() {
         throw new Unsupported('classic WebDriver cannot switch scripts off');
+    }
+
+    async forcedColours() {
+        throw new Unsupported('classic WebDriver emulates no forced colours');
     }
 
     async devtools(method) {

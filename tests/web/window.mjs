@@ -1,6 +1,7 @@
 // The window in a browser: where its controls stand and how they look, the
 // keyboard, the output, errors, axe-core's accessibility rules, and a
 // phone's touch screen.
+import { execFileSync } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
 import { check, cannot, setting, Visit, WorkedExample } from './visit.mjs';
 
@@ -44,6 +45,37 @@ export async function layout(visit, { installable = true } = {}) {
     check('the title is the caption, its two blanks kept as a browser can', title === 'www.dorvelan.example \u00a0Дорвелан', title);
 }
 
+// The contrast of two colours, as WCAG computes it.
+function contrast(a, b) {
+    const luminance = (rgb) => rgb.map((v) => v / 255).map((v) => (v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4))
+        .reduce((sum, v, i) => sum + v * [0.2126, 0.7152, 0.0722][i], 0);
+    const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// Each box's edge against the window, read from the rendered pixels: on
+// every side, with no focus on the page, the pixels on the box's outermost
+// row or column, at the middle
+// of the side and halfway to each end, must differ from the window by 3:1.
+export async function edges(visit) {
+    await visit.js(() => document.activeElement?.blur());
+    const png = Buffer.from(await visit.browser.screenshot(), 'base64');
+    const width = png.readUInt32BE(16);
+    const rgb = execFileSync('convert', ['png:-', '-alpha', 'off', '-depth', '8', 'rgb:-'],
+        { input: png, maxBuffer: 1 << 28 });
+    const pixel = (x, y) => [...rgb.subarray((y * width + x) * 3, (y * width + x) * 3 + 3)];
+    for (const id of ['Text2_0', 'Text2_1', 'Text1_0']) {
+        const r = await visit.rect(id);
+        const [left, top, right, bottom] = [r.left, r.top, r.right - 1, r.bottom - 1].map(Math.round);
+        const at = (from, to) => [0.25, 0.5, 0.75].map((f) => Math.round(from + (to - from) * f));
+        const points = [...at(top, bottom).flatMap((y) => [[left, y], [right, y]]),
+            ...at(left, right).flatMap((x) => [[x, top], [x, bottom]])];
+        const ratios = points.map(([x, y]) => contrast(pixel(x, y), [192, 192, 255]));
+        const least = Math.min(...ratios);
+        check(`${id}'s edge stands out from the window, 3:1 or more (least ${least.toFixed(2)}:1)`, least >= 3, ratios);
+    }
+}
+
 export async function keyboard(visit) {
     const { browser } = visit;
     check('the first focus is on the task statement', await visit.js(() => document.activeElement.id) === 'Text1_0');
@@ -56,8 +88,17 @@ export async function keyboard(visit) {
         order.join() === 'Text2_0,Text2_1,Command1_0,Command1_1', order);
 
     check('4 and «Изведи» give the worked example', await visit.display('4') === WorkedExample);
+    const status = () => visit.js(() => {
+        const region = document.querySelector('[role="status"]');
+        const { width, height } = region.getBoundingClientRect();
+        return [region.textContent, width <= 1 && height <= 1 && region.tabIndex < 0, document.activeElement.id];
+    });
+    const said = await visit.wait(async () => ((await status())[0] ? status() : null));
+    check('the verdict alone is said in an unseen status region, the focus left on «Изведи»',
+        said?.join() === 'Числото 4 се среща в ред 3,true,Command1_0', said);
     await browser.click('#Command1_1');
-    check('«Изчисти» empties both boxes', await visit.value('Text2_0') === '' && await visit.value('Text2_1') === '');
+    check('«Изчисти» empties both boxes, and the status region', await visit.value('Text2_0') === '' &&
+        await visit.value('Text2_1') === '' && (await status())[0] === '');
     await browser.click('#Text2_0');
     await browser.keys('2', 'Enter');
     check('Enter in the input box displays', await visit.wait(async () => (await visit.value('Text2_1')).startsWith('1\n2 2\nЧислото 2')));
@@ -138,6 +179,32 @@ export async function behaviour(visit) {
     check('an error is shown in an alert dialog with the desktop\'s text',
         shownError?.[0] === 'alertdialog' && shownError[1] === 'Грешка при изпълнение: Overflow', shownError);
     await browser.click('#error-close');
+}
+
+// In forced colours (Windows' contrast themes) every control takes the
+// system's colours, not the window's own.
+export async function forcedColours(visit) {
+    try {
+        await visit.browser.forcedColours(true);
+    } catch (error) {
+        cannot('emulate forced colours', error, 'they are checked in chromium');
+        return;
+    }
+    const colours = await visit.js(() => {
+        const system = (name) => {
+            const probe = document.body.appendChild(document.createElement('span'));
+            probe.style.backgroundColor = name;
+            const colour = getComputedStyle(probe).backgroundColor;
+            probe.remove();
+            return colour;
+        };
+        const background = (id) => getComputedStyle(document.getElementById(id)).backgroundColor;
+        return [matchMedia('(forced-colors: active)').matches, background('Command1_0') === system('ButtonFace'),
+            background('Command1_1') === system('ButtonFace'), background('window') === system('Canvas'),
+            background('Label1_0') === system('Canvas')];
+    });
+    check('in forced colours the controls and the window take the system\'s colours', colours.every(Boolean), colours);
+    await visit.browser.forcedColours(false);
 }
 
 export async function accessibility(visit) {
