@@ -1,12 +1,13 @@
 // The web edition's speed: what a first visit transfers, the click on
 // «Изведи» with "99" until the output is painted in each browser engine,
-// and the module's run under Node.js against the native engine.
+// with the module and with the engine translated to JavaScript, the single
+// file's size, and the module's run under Node.js against the native engine.
 //   usage: node web-bench.mjs SITE_FOLDER NATIVE_FIGURES_JSON
 // WebKitGTK needs an X display (tests/xvfb-session.sh gives one).
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { Engines, launch, makeLocales } from '../tests/web/engines.mjs';
 import { serveSite } from '../web/serve.mjs';
@@ -36,9 +37,12 @@ const median = (values) => values.toSorted((a, b) => a - b)[Math.floor(values.le
 
 // One visit: what the server sent, gzip sizes by file, once the service
 // worker has cached the site; then the clicks, past the first, cold ones.
-async function visit(engine, locales) {
+// `translated`: a module that does not compile is sent, so that the page
+// runs the engine translated to JavaScript, as where WebAssembly is off.
+async function visit(engine, locales, { translated = false } = {}) {
     const sent = {};
     const server = await serveSite(site, 0, (path, body) => {
+        if (translated && path === '/zerkovan.wasm') return Buffer.alloc(0);
         if (body !== null) sent[path] = gzipSync(body, { level: 9 }).length;
         return body;
     });
@@ -81,6 +85,16 @@ for (const engine of Engines) {
     console.log(`      of it the page's work  ${work.toFixed(2).padStart(8)} ms; the desktop click (4) ` +
         `${native.click_ms.toFixed(2)} ms, ratio ${(painted / native.click_ms).toFixed(1)}`);
 }
+for (const engine of Engines) {
+    const { clicks } = await visit(engine, locales, { translated: true });
+    const work = median(clicks.map((c) => c[1]));
+    console.log(`  translated engine, ${engine.padEnd(9)}N = 99 ${work.toFixed(2).padStart(8)} ms of the page's work ` +
+        `[<= 16.7] ${verdict(work <= 16.7)}; ${median(clicks.map((c) => c[0])).toFixed(2)} ms to the output painted`);
+}
+const single = readFileSync(join(dirname(site), readdirSync(dirname(site)).find((name) => /^Zerkovan-[0-9.]+\.html$/.test(name))));
+const singleGzip = gzipSync(single, { level: 9 }).length / 1000;
+console.log(`  the single file            ${singleGzip.toFixed(1).padStart(8)} kB gzip [<= 128] ${verdict(singleGzip <= 128)}, ` +
+    `${(single.length / 1000).toFixed(1)} kB as it is`);
 const module = Number(execFileSync('node', [new URL('module-bench.mjs', import.meta.url).pathname,
     join(site, 'zerkovan.wasm')], { encoding: 'utf8' }));
 console.log(`  module, ShowTriangle 99    ${module.toFixed(2).padStart(8)} us under Node; native (1) ` +
