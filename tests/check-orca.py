@@ -1,14 +1,12 @@
 #!/usr/bin/python3
 """What a student hears from Orca, a real screen reader, using the program
 with the keyboard: its debug log's SPEECH OUTPUT lines are what it says.
-
-Run on an X server inside its own D-Bus session:
     dbus-run-session -- xvfb-session.sh check-orca.py PROGRAM
 
-Orca runs without a speech server (-d speech): it then writes what it would
-say to the log and returns, where with speech-dispatcher and no sound card it
-can wait for the server for ever. Openbox gives the window the focus, as a
-desktop does.
+Orca runs without a speech server (-d speech), with which and no sound card
+it can wait for ever; it still logs what it would say. Its log goes to a
+terminal of this check's, which Python writes line by line where it would
+buffer a file. Openbox gives the window the focus, as a desktop does.
 """
 import os
 import pty
@@ -20,6 +18,7 @@ import threading
 import time
 
 failures = []
+lines = []  # Orca's log so far
 
 
 def check(what, ok, detail=""):
@@ -28,66 +27,43 @@ def check(what, ok, detail=""):
         failures.append(what)
 
 
-class Orca:
-    """Orca, its debug log read as it writes it. The log goes to a terminal
-    (a pseudo-terminal of this check's): Python buffers a file's writes and
-    would hold back what Orca said, but writes a terminal line by line."""
-
-    def __init__(self, folder):
-        self.lines = []
-        self.read = 0
-        master, terminal = pty.openpty()
-        self.process = subprocess.Popen(
-            ["orca", "--replace", "-d", "speech", "-u", os.path.join(folder, "prefs"),
-             "--debug-file", "/dev/stderr"],
-            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=terminal)
-        os.close(terminal)
-        threading.Thread(target=self._follow, args=(master,), daemon=True).start()
-
-    def _follow(self, master):
-        with os.fdopen(master, "rb", buffering=0) as log:
-            pending = b""
-            while True:
-                try:
-                    chunk = log.read(65536)
-                except OSError:  # Orca has ended
-                    return
-                if not chunk:
-                    return
-                *complete, pending = (pending + chunk).split(b"\n")
-                self.lines += [line.decode("utf-8", "replace").rstrip("\r") for line in complete]
-
-    def _until(self, found, seconds):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            result = found()
-            if result:
-                return result
-            time.sleep(0.1)
-        return None
-
-    # Once Orca listens for events.
-    def ready(self, seconds=30):
-        return self._until(lambda: any("EVENT MANAGER: Activated" in line for line in self.lines), seconds)
-
-    # What Orca has said since the last call, once it says what `wanted`
-    # matches, or everything it said in `seconds`.
-    def hear(self, wanted, seconds=20):
-        def spoken():
-            return [m.group(1) for line in self.lines[self.read:]
-                    if (m := re.search(r"SPEECH OUTPUT: '(.*?)' ?(?:voice=\S+)?\{", line))]
-        if self._until(lambda: any(re.search(wanted, said) for said in spoken()), seconds):
-            heard = spoken()
-            self.read = len(self.lines)
-            return heard
-        return spoken()
-
-    def stop(self):
-        self.process.terminate()
+def follow(terminal):
+    pending = b""
+    with os.fdopen(terminal, "rb", buffering=0) as log:
         try:
-            self.process.wait(10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
+            while chunk := log.read(65536):
+                *complete, pending = (pending + chunk).split(b"\n")
+                lines.extend(line.decode("utf-8", "replace").rstrip("\r") for line in complete)
+        except OSError:  # Orca has ended
+            pass
+
+
+def start_orca():
+    master, terminal = pty.openpty()
+    orca = subprocess.Popen(
+        ["orca", "--replace", "-d", "speech", "-u", tempfile.mkdtemp(prefix="zerkovan-orca-"),
+         "--debug-file", "/dev/stderr"],
+        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=terminal)
+    os.close(terminal)
+    threading.Thread(target=follow, args=(master,), daemon=True).start()
+    return orca
+
+
+heard_up_to = 0
+
+
+def hear(wanted, seconds=20):
+    """What Orca said since the last call, once it says `wanted`, or all it
+    said in `seconds`."""
+    global heard_up_to
+    deadline = time.monotonic() + seconds
+    while True:
+        said = [m.group(1) for line in lines[heard_up_to:]
+                if (m := re.search(r"SPEECH OUTPUT: '(.*?)' ?(?:voice=\S+)?\{", line))]
+        if any(wanted in each for each in said) or time.monotonic() > deadline:
+            heard_up_to = len(lines)
+            return said
+        time.sleep(0.1)
 
 
 def keys(*names):
@@ -95,41 +71,29 @@ def keys(*names):
 
 
 def main(program):
-    folder = tempfile.mkdtemp(prefix="zerkovan-orca-")
     manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    orca = Orca(folder)
+    orca = start_orca()
     app = None
     try:
-        check("Orca starts and listens", orca.ready())
+        deadline = time.monotonic() + 30
+        while not any("EVENT MANAGER: Activated" in line for line in lines) and time.monotonic() < deadline:
+            time.sleep(0.1)
         app = subprocess.Popen([program], env={**os.environ, "QT_QPA_PLATFORM": "xcb"})
-        heard = orca.hear("Условие на задачата")
-        check("at start Orca reads the window and the task statement",
-              any("Условие на задачата" in said for said in heard), heard)
-
-        keys("Tab")
-        heard = orca.hear("Номер на ред:")
-        check("Tab into the input box: Orca says its name", any("Номер на ред:" in said for said in heard),
-              heard)
-
-        subprocess.run(["xdotool", "type", "4"], check=True)
-        keys("Tab", "Tab")
-        heard = orca.hear("Изведи")
-        check("Tab to «Изведи»: Orca says the button", any("Изведи" in said for said in heard), heard)
-        keys("space")
-        heard = orca.hear("Числото 4 се среща в ред 3")
-        check("«Изведи» pressed: Orca says the verdict, and no row",
-              any("Числото 4 се среща в ред 3" in said for said in heard) and
-              not any("3 4 3" in said for said in heard), heard)
-        keys("space")
-        heard = orca.hear("Числото 4 се среща в ред 3")
-        check("pressed again: Orca says the same verdict again",
-              any("Числото 4 се среща в ред 3" in said for said in heard), heard)
+        for what, act, wanted in (
+                ("at start Orca reads the task statement", lambda: None, "Условие на задачата"),
+                ("Tab into the input box: Orca says its name", lambda: keys("Tab"), "Номер на ред:"),
+                ("Tab to «Изведи»: Orca says the button",
+                 lambda: (subprocess.run(["xdotool", "type", "4"]), keys("Tab", "Tab")), "Изведи"),
+                ("«Изведи» pressed: Orca says the verdict", lambda: keys("space"), "Числото 4 се среща в ред 3"),
+                ("pressed again: Orca says it again", lambda: keys("space"), "Числото 4 се среща в ред 3")):
+            act()
+            said = hear(wanted)
+            check(what, any(wanted in each for each in said) and not any("3 4 3" in each for each in said), said)
     finally:
-        for process in (app, manager):
+        for process in (app, manager, orca):
             if process is not None:
                 process.terminate()
                 process.wait(10)
-        orca.stop()
 
 
 if __name__ == "__main__":

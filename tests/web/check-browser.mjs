@@ -10,7 +10,8 @@
 import { fromDisk, hosts, jitless, offline, privacy, withoutJavaScript } from './delivery.mjs';
 import { insertions, languageTags, separator, withoutSegmenter } from './input.mjs';
 import { closeBrowsers, failed, setting, Visit } from './visit.mjs';
-import { accessibility, behaviour, edges, forcedColours, keyboard, layout, phone } from './window.mjs';
+import { accessibility, edges, forcedColours } from './accessibility.mjs';
+import { behaviour, keyboard, layout, phone } from './window.mjs';
 
 const { engine } = setting;
 if (!['chromium', 'firefox', 'webkit'].includes(engine) || !setting.localeFolder) {
