@@ -2,7 +2,7 @@
 """What a student hears from Orca, a real screen reader, using the program
 and the web edition (opened from a disk in Firefox) with the keyboard: its
 debug log's SPEECH OUTPUT lines are what it says.
-    dbus-run-session -- xvfb-session.sh check-orca.py PROGRAM SITE
+    dbus-run-session -- xvfb-session.sh check-orca.py PROGRAM [SITE]
 
 Orca speaks with no speech server: the one it would start, with no sound
 card, can keep it waiting for ever. It still logs what it says. Its log goes
@@ -107,6 +107,8 @@ def main(program, site):
          lambda: (subprocess.run(["xdotool", "type", "4"]), keys("Tab", "Tab")), "Изведи"),
         ("«Изведи» pressed: Orca says the verdict", lambda: keys("space"), verdict),
         ("pressed again: Orca says it again", lambda: keys("space"), verdict)))
+    if not site:
+        return  # a build without the web edition (make test-asan)
     # Firefox tells assistive tools of its pages only where a desktop asks.
     page = os.path.join(os.path.abspath(site), "index.html")
     session("the web edition in Firefox", ["env", "GNOME_ACCESSIBILITY=1", "firefox-esr", "--no-remote",
@@ -118,7 +120,7 @@ def main(program, site):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3 or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
-        sys.exit("usage: dbus-run-session -- xvfb-session.sh check-orca.py PROGRAM SITE")
-    main(sys.argv[1], sys.argv[2])
+    if len(sys.argv) not in (2, 3) or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+        sys.exit("usage: dbus-run-session -- xvfb-session.sh check-orca.py PROGRAM [SITE]")
+    main(sys.argv[1], sys.argv[2] if len(sys.argv) == 3 else None)
     sys.exit(1 if failures else 0)
