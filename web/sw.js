@@ -23,8 +23,8 @@ self.addEventListener('activate', (event) => {
 });
 
 // The page is kept once, as the site's address; any page address gets it.
-// A script the page loads only where a browser lacks something is kept as
-// it is first fetched.
+// Whatever else of the site's comes is kept as it is first fetched: the
+// scripts a page loads only where its browser lacks something.
 self.addEventListener('fetch', (event) => {
     if (event.request.method !== 'GET') return;
     const request = event.request.mode === 'navigate' ? './' : event.request;
