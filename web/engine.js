@@ -21,10 +21,11 @@ export class NotLoaded extends Error {
     }
 }
 
-// A host that does not know the .wasm type sends it as another; the browser
-// compiles from a stream only what comes as application/wasm.
+// Streaming needs exactly application/wasm: the browser refuses any other
+// type, even application/wasm with a parameter. Any other type is compiled
+// from its bytes.
 async function compiled(response) {
-    const type = (response.headers.get('content-type') ?? '').split(';')[0].trim().toLowerCase();
+    const type = (response.headers.get('content-type') ?? '').trim().toLowerCase();
     if (type === 'application/wasm' && typeof WebAssembly.instantiateStreaming === 'function') {
         return WebAssembly.instantiateStreaming(response, {});
     }

@@ -76,13 +76,15 @@ const Refused = `for (const name of ['compile', 'instantiate', 'instantiateStrea
 const Missing = (...names) => (path, body) => (names.includes(path) ? null : body);
 
 export async function hosts() {
-    await visiting('with the module sent as application/octet-stream', {
-        answer: (path, body) => (path === '/zerkovan.wasm' ? { body, type: 'application/octet-stream' } : body),
-    }, async (visit, what) => {
-        await works(visit, what);
-        check(`${what}: the module itself runs, compiled from its bytes`,
-            await visit.js(() => typeof zerkovanTranslated === 'undefined' && window.zerkovanMemory !== undefined));
-    });
+    for (const type of ['application/octet-stream', 'application/wasm; charset=utf-8']) {
+        await visiting(`with the module sent as ${type}`, {
+            answer: (path, body) => (path === '/zerkovan.wasm' ? { body, type } : body),
+        }, async (visit, what) => {
+            await works(visit, what);
+            check(`${what}: the module itself runs`,
+                await visit.js(() => typeof zerkovanTranslated === 'undefined' && window.zerkovanMemory !== undefined));
+        });
+    }
     for (const [what, preload] of [['with WebAssembly removed', NoWebAssembly], ['with WebAssembly refusing to compile', Refused]]) {
         await visiting(what, { preload }, async (visit) => {
             await works(visit, what);
