@@ -52,7 +52,8 @@ async function moduleExports(url) {
     }
 }
 
-function engineOver(module) {
+// The page's side of the module's interface, over its exports.
+export function engineOver(module) {
     module._initialize();
     const put = (room, text) => {
         const bytes = encoder.encode(text);

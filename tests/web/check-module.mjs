@@ -1,12 +1,14 @@
 // The engine compiled to WebAssembly, and the same module translated to
 // JavaScript, against the native one: every text the input box admits, and
-// numbers of every magnitude, with both separators, must give the same bytes
-// and the same outcome.   usage: node check-module.mjs SITE SWEEP_PROGRAM
+// numbers of every magnitude, with both separators, run through the page's
+// own glue (engine.js), must give the native text and outcome.
+//   usage: node check-module.mjs SITE SWEEP_PROGRAM
 import { spawn } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { createInterface } from 'node:readline';
 import { runInNewContext } from 'node:vm';
+import { engineOver } from '../../web/engine.js';
 
 const [site, sweepProgram] = process.argv.slice(2);
 const module = await WebAssembly.compile(await readFile(join(site, 'zerkovan.wasm')));
@@ -18,21 +20,8 @@ const page = {};
 runInNewContext(await readFile(join(site, 'zerkovan.wasm.js'), 'utf8'), page);
 const engines = { 'WebAssembly module': (await WebAssembly.instantiate(module, {})).exports, 'translated engine': page.zerkovanTranslated };
 
-const encoder = new TextEncoder();
-const runs = Object.fromEntries(Object.entries(engines).map(([name, engine]) => {
-    engine._initialize();
-    const put = (room, text) => {
-        const bytes = encoder.encode(text);
-        new Uint8Array(engine.memory.buffer, room(bytes.length), bytes.length).set(bytes);
-    };
-    const bytesAt = (at, size) => Buffer.from(engine.memory.buffer, at, size);
-    return [name, (input, separator) => {
-        put(engine.zerkovan_input, input);
-        put(engine.zerkovan_separator, separator);
-        const failed = engine.zerkovan_run() !== 0;
-        return { failed, output: bytesAt(engine.zerkovan_output(), engine.zerkovan_output_size()) };
-    }];
-}));
+// Each run through the page's own glue, as «Изведи» makes it.
+const runs = Object.fromEntries(Object.entries(engines).map(([name, engine]) => [name, engineOver(engine).run]));
 
 let checked = 0;
 const problems = Object.fromEntries(Object.keys(engines).map((name) => [name, []]));
@@ -40,10 +29,10 @@ const sweep = spawn(sweepProgram, { stdio: ['ignore', 'pipe', 'inherit'] });
 for await (const line of createInterface({ input: sweep.stdout })) {
     const expected = JSON.parse(line);
     for (const [name, run] of Object.entries(runs)) {
-        const { failed, output } = run(expected.input, expected.separator);
-        if (failed !== expected.failed || !output.equals(Buffer.from(expected.output, 'utf8'))) {
+        const { output, failure } = run(expected.input, expected.separator);
+        if ((failure !== null) !== expected.failed || output !== expected.output) {
             problems[name].push(`${JSON.stringify(expected.input)} with "${expected.separator}": ` +
-                `${JSON.stringify(output.toString('utf8').slice(-60))}, not ${JSON.stringify(expected.output.slice(-60))}`);
+                `${JSON.stringify(output.slice(-60))}, not ${JSON.stringify(expected.output.slice(-60))}`);
         }
     }
     checked += 1;
@@ -54,7 +43,7 @@ if (checked < 2 * 3907) throw new Error(`${checked} texts checked, fewer than th
 let failures = 0;
 for (const [name, found] of Object.entries(problems)) {
     for (const problem of found.slice(0, 10)) console.log(`FAIL: the ${name}: ${problem}`);
-    console.log(`${found.length === 0 ? 'PASS' : 'FAIL'}: the ${name}: ${checked - found.length} of ${checked} runs give the native bytes`);
+    console.log(`${found.length === 0 ? 'PASS' : 'FAIL'}: the ${name}: ${checked - found.length} of ${checked} runs give the native text`);
     failures += found.length;
 }
 process.exit(failures === 0 ? 0 : 1);
