@@ -65,22 +65,28 @@ engine.catch(() => {});
 const separator = decimalSeparatorFor(navigator.languages?.[0] ?? navigator.language);
 
 // Submitted by a click on «Изведи», Enter in the input box, or Enter or Space
-// on the button. A click before the module has loaded runs once it has.
+// on the button. A click before the module has loaded runs once it has, on
+// the input as it was when pressed; «Изчисти», or a later press, cancels it.
+let pressed = 0;
 element('controls').addEventListener('submit', async (event) => {
     event.preventDefault();
+    const press = ++pressed;
+    const text = input.value;
     let loaded;
     try {
         loaded = await engine;
     } catch (failure) {
-        showMessage(notLoadedMessage(failure));
+        if (press === pressed) showMessage(notLoadedMessage(failure));
         return;
     }
-    const { output: text, failure } = loaded.run(input.value, separator);
-    showOutput(text);
-    announce(failure === null ? text.slice(text.lastIndexOf('\n') + 1) : '');
+    if (press !== pressed) return;
+    const { output: shown, failure } = loaded.run(text, separator);
+    showOutput(shown);
+    announce(failure === null ? shown.slice(shown.lastIndexOf('\n') + 1) : '');
     if (failure !== null) showMessage(errorDialog.dataset.runErrorStart + failure);
 });
 element('Command1_1').addEventListener('click', () => {
+    pressed += 1;
     setInput('');
     showOutput('');
     announce('');

@@ -19,23 +19,25 @@ export const Types = {
 };
 
 // `answer(path, body)` may change what a file's request gets: a checks'
-// server leaves a file out, adds to the page, or sends a file as a host that
-// does not know its type would. It returns the body to send, null for 404,
-// or { body, type } for another type.
+// server leaves a file out, adds to the page, sends a file late, or as a host
+// that does not know its type would. It returns (or resolves to) the body to
+// send, null for 404, or { body, type, cacheControl } for another type or
+// another caching rule.
 export function serveSite(folder, port = 0, answer = (path, body) => body) {
     const server = createServer(async (request, response) => {
         const path = normalize(decodeURIComponent(new URL(request.url, 'http://host').pathname));
         const file = path.endsWith('/') ? `${path}index.html` : path;
         let body = null;
         let type = Types[extname(file)];
+        let cacheControl = 'no-cache';
         if (!file.includes('..') && type) {
-            body = answer(file, await readFile(join(folder, file)).catch(() => null));
-            if (body?.type) ({ body, type } = body);
+            body = await answer(file, await readFile(join(folder, file)).catch(() => null));
+            if (body?.body !== undefined) ({ body, type = type, cacheControl = cacheControl } = body);
         }
         if (body === null) {
             response.writeHead(404, { 'content-type': 'text/plain; charset=utf-8' }).end('Not found');
         } else {
-            response.writeHead(200, { 'content-type': type, 'cache-control': 'no-cache' })
+            response.writeHead(200, { 'content-type': type, 'cache-control': cacheControl })
                 .end(request.method === 'HEAD' ? undefined : body);
         }
     });

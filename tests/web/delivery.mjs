@@ -1,9 +1,10 @@
 // How the page comes to a user and keeps working: privacy, offline, from a
 // disk, as one file, from any host, and in a browser that lacks WebAssembly
 // or JavaScript.
+import { readFileSync } from 'node:fs';
 import { serveSite } from '../../web/serve.mjs';
 import { layout } from './window.mjs';
-import { check, cannot, openBrowser, setting, visiting, WorkedExample } from './visit.mjs';
+import { check, cannot, openBrowser, setting, singleFile, visiting, WorkedExample } from './visit.mjs';
 
 const { engine } = setting;
 
@@ -105,6 +106,36 @@ export async function hosts() {
     });
 }
 
+// On a slow network the module comes only once the check lets it: what the
+// user did meanwhile decides what is shown.
+async function withLateModule(what, meanwhile, expectation) {
+    let arrive;
+    const late = new Promise((resolve) => { arrive = resolve; });
+    const answer = (path, body) => (path === '/zerkovan.wasm' ? late.then(() => body) : body);
+    await visiting(`with the module late, ${what}`, { answer, early: true }, async (visit) => {
+        await visit.browser.click('#Text2_0');
+        await visit.browser.keys('4');
+        await visit.browser.click('#Command1_0');
+        await meanwhile(visit.browser);
+        arrive();
+        await visit.wait(() => visit.js(() => window.zerkovanMemory !== undefined));
+        await new Promise((resolve) => setTimeout(resolve, 300));
+        const left = await visit.js(() => [document.getElementById('Text2_0').value,
+            document.getElementById('Text2_1').value, document.querySelector('[role="status"]').textContent]);
+        expectation(left, `with the module late, ${what}`);
+    });
+}
+
+export async function slowNetwork() {
+    await withLateModule('«Изчисти» pressed before it came', (browser) => browser.click('#Command1_1'), (left, what) =>
+        check(`${what}: both boxes and the status region stay empty`, left.join('|') === '||', left));
+    await withLateModule('the input changed after «Изведи»', async (browser) => {
+        await browser.click('#Text2_0');
+        await browser.keys('End', 'Backspace', '7');
+    }, (left, what) => check(`${what}: the display answers 4, as it was when pressed`,
+        left.join('|') === `7|${WorkedExample}|Числото 4 се среща в ред 3`, left));
+}
+
 // A policy that switches the JavaScript JIT off also switches WebAssembly off.
 export async function jitless() {
     if (engine !== 'chromium') {
@@ -136,5 +167,13 @@ export async function fromDisk() {
         const urls = await visit.js(() => performance.getEntriesByType('resource').map((entry) => entry.name));
         check(`${what}: it asks for nothing but data: URLs`, urls.every((url) => url.startsWith('data:')), urls);
         await layout(visit, { installable: false });
+    });
+    const single = readFileSync(singleFile());
+    const asked = [];
+    const answer = (path) => (asked.push(path) && path === '/index.html' ? single : null);
+    await visiting('the single file on a host', { answer }, async (visit, what) => {
+        await works(visit, what);
+        await new Promise((resolve) => setTimeout(resolve, 500));
+        check(`${what}: it asks for nothing but itself, no service worker`, asked.every((path) => path === '/index.html'), asked);
     });
 }

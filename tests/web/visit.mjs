@@ -47,34 +47,36 @@ const Watch = `(() => {
 })();`;
 
 // The single file beside the site folder, as make web writes it.
-const singleFile = () => {
+export const singleFile = () => {
     const name = readdirSync(dirname(site)).find((file) => /^Zerkovan-[0-9.]+\.html$/.test(file));
     return join(dirname(site), name);
 };
 
+// Where the browser runs no script before the page's, the page carries the
+// script first, and its policy admits it by its hash.
+function withScriptFirst(page, script) {
+    const hash = createHash('sha256').update(script).digest('base64');
+    return page.toString().replace('<head>', `<head>\n<script>${script}</script>`)
+        .replace('script-src ', `script-src 'sha256-${hash}' `);
+}
+
 // A copy of the site, or of the single file, in a folder of its own, as a
-// teacher has it on a disk. Where the browser runs no script before the
-// page's, the copy's page carries the script first, and its policy admits
-// it by its hash.
+// teacher has it on a disk.
 function onDisk(what, script, inject) {
     const folder = mkdtempSync(join(tmpdir(), 'zerkovan-disk-'));
     const page = what === 'single file' ? join(folder, 'Zerkovan.html') : join(folder, 'index.html');
     if (what === 'single file') cpSync(singleFile(), page);
     else cpSync(site, folder, { recursive: true });
-    if (inject) {
-        const hash = createHash('sha256').update(script).digest('base64');
-        const text = readFileSync(page, 'utf8').replace('<head>', `<head>\n<script>${script}</script>`)
-            .replace('script-src ', `script-src 'sha256-${hash}' `);
-        writeFileSync(page, text);
-    }
+    if (inject) writeFileSync(page, withScriptFirst(readFileSync(page), script));
     return { folder, url: pathToFileURL(page).href };
 }
 
 // A browser with the page open and what a user does. `disk`: 'site' or
-// 'single file', opened from a disk; otherwise the site from a server whose
-// `answer` may change what it sends (serveSite).
+// 'single file', opened from a disk; otherwise the site (or `folder`) from a
+// server whose `answer` may change what it sends (serveSite). `early`: the
+// page is used before its engine has come.
 export class Visit {
-    static async open({ language = 'bg', touch = false, flags, preload = '', answer, disk } = {}) {
+    static async open({ language = 'bg', touch = false, flags, preload = '', answer, disk, folder = site, early } = {}) {
         const visit = new Visit();
         const script = `${Watch}\n${preload}`;
         visit.browser = await browsers.open({ language, touch, flags });
@@ -89,23 +91,24 @@ export class Visit {
             ({ folder: visit.folder, url: visit.url } = onDisk(disk, script, inject));
         } else {
             // The server puts the script first in the page where it must.
-            visit.server = await serveSite(site, 0, (path, body) => {
-                if (inject && path === '/index.html') return body.toString().replace('<head>', '<head>\n<script src="preload.js"></script>');
-                if (inject && path === '/preload.js') return script;
-                return answer ? answer(path, body) : body;
+            visit.server = await serveSite(folder, 0, async (path, body) => {
+                const answered = answer ? await answer(path, body) : body;
+                if (!inject || path !== '/index.html' || answered === null) return answered;
+                return answered.body === undefined ? withScriptFirst(answered, script)
+                    : { ...answered, body: withScriptFirst(answered.body, script) };
             });
             visit.url = visit.server.url;
         }
-        await visit.load('');
+        await visit.load('', { early });
         return visit;
     }
 
-    async load(path) {
+    async load(path, { early = false } = {}) {
         await this.browser.open(new URL(path, this.url).href);
         // Until the engine has come, or has failed to.
-        await this.wait(() => this.js(() => document.readyState === 'complete' && (typeof WebAssembly !== 'object' ||
+        await this.wait(() => this.js((early) => document.readyState === 'complete' && (early || typeof WebAssembly !== 'object' ||
             typeof zerkovanTranslated === 'object' ||
-            performance.getEntriesByType('resource').some((entry) => /zerkovan\.wasm(\.js)?$/.test(entry.name)))));
+            performance.getEntriesByType('resource').some((entry) => /zerkovan\.wasm(\.js)?$/.test(entry.name))), early));
     }
 
     js(fn, ...args) {

@@ -63,6 +63,18 @@ export async function keyboard(visit) {
     const said = await visit.wait(async () => ((await status())[0] ? status() : null));
     check('the verdict alone is said in an unseen status region, the focus left on «Изведи»',
         said?.join() === 'Числото 4 се среща в ред 3,true,Command1_0', said);
+    // The same verdict again is a change a screen reader hears: the region is
+    // empty a moment, then says it again.
+    await visit.js(() => {
+        const region = document.querySelector('[role="status"]');
+        window.zerkovanSaid = [];
+        new MutationObserver(() => window.zerkovanSaid.push(region.textContent))
+            .observe(region, { childList: true, characterData: true, subtree: true });
+    });
+    await browser.click('#Command1_0');
+    const again = await visit.wait(() => visit.js(() => (window.zerkovanSaid.length >= 2 ? window.zerkovanSaid : null)), 2);
+    check('«Изведи» again with the same number empties the status region a moment, then says the verdict again',
+        again?.join('|') === '|Числото 4 се среща в ред 3', again);
     await browser.click('#Command1_1');
     check('«Изчисти» empties both boxes, and the status region', await visit.value('Text2_0') === '' &&
         await visit.value('Text2_1') === '' && (await status())[0] === '');
