@@ -76,7 +76,7 @@ lint: build web node_modules
 	@scripts/install-deps clang-format clang-tidy-14
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install eslint .
-	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install stylelint $(WEB_DIR)/site/style.css
+	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install stylelint $(WEB_DIR)/web/page/style.css
 	@BROWSERSLIST_IGNORE_OLD_DATA=1 node tests/web/check-baseline.mjs $(WEB_DIR)/site | grep -v '^PASS'
 	@run-clang-tidy-14 -p $(BUILD_DIR) -quiet -j $$(nproc) '$(LINT_SOURCES)' 2>&1 | \
 		grep -vE '^(Running clang-tidy|clang-tidy-14 |[0-9]+ warnings? generated|Suppressed [0-9]+ warnings|Use -header-filter|$$)'; \
