@@ -2,7 +2,7 @@
 // and shows what it wrote, «Изчисти» empties both boxes. The page only moves
 // text between the boxes and the engine.
 import { loadEngine, NotLoaded } from './engine.js';
-import { loadScript } from './classicscript.js';
+import { loadedScripts, loadScript } from './classicscript.js';
 import { hasSegmenter, keepToRule, useGraphemeSplitter } from './inputrule.js';
 import { decimalSeparatorFor } from './separator.js';
 
@@ -53,7 +53,7 @@ function showMessage(text) {
 }
 
 const setInput = keepToRule(input, InputLimit);
-if (!hasSegmenter) loadScript('graphemes.js', 'zerkovanGraphemes').then(useGraphemeSplitter, () => {});
+const graphemes = hasSegmenter ? null : loadScript('graphemes.js', 'zerkovanGraphemes').then(useGraphemeSplitter, () => {});
 fitToViewport();
 addEventListener('resize', fitToViewport);
 element('error-close').addEventListener('click', () => errorDialog.close());
@@ -93,6 +93,13 @@ element('Command1_1').addEventListener('click', () => {
 });
 
 // Only a site served over HTTP or HTTPS keeps itself offline; a page opened
-// from a disk, or the single file, has no service worker to register.
+// from a disk, or the single file, has no service worker to register. The
+// scripts this browser needed beside the page are named to the worker, which
+// was not yet in charge when the first visit loaded them.
 const served = /^https?:$/.test(location.protocol) && document.documentElement.dataset.edition !== 'single-file';
-if (served && 'serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+if (served && 'serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+    Promise.allSettled([engine, graphemes])
+        .then(() => navigator.serviceWorker.ready)
+        .then((registration) => registration.active?.postMessage({ keep: loadedScripts() }));
+}

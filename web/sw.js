@@ -1,16 +1,36 @@
 // Keeps the site's files in the browser's cache, so that once the page has
 // been opened it opens and works with the network gone. The build fills in
-// the files and a version that changes whenever one of them does.
+// every file of this release with its SHA-256, the files kept at once, and
+// a version made from all of them.
+//
+// A new release installs beside the old one and takes over only once no
+// page of the old one is open: a page runs with the scripts of its own
+// release, never another's. Every file comes from the network past the
+// browser's HTTP cache, and only with this release's content.
 const cacheName = 'zerkovan-{{Version}}';
-const files = /* {{Files}} */ [];
+const release = /* {{Release}} */ {};
+const atOnce = /* {{AtOnce}} */ [];
+
+const scope = new URL(self.registration.scope);
+// A site's file by its path under the worker's scope, as the release names
+// it; null for anything else.
+function fileOf(url) {
+    const address = new URL(url, scope);
+    if (address.origin !== scope.origin || !address.pathname.startsWith(scope.pathname)) return null;
+    const path = address.pathname.slice(scope.pathname.length) || './';
+    return Object.hasOwn(release, path) ? path : null;
+}
+
+// The page itself is taken as the host sends it: some hosts add to it.
+const fromNetwork = (file) =>
+    new Request(file, { cache: 'no-cache', integrity: file === './' ? '' : release[file] });
+
+// A full store is no failure of the page's: what could not be kept is
+// fetched again the next time.
+const keep = (cache, file, response) => cache.put(file, response).catch(() => {});
 
 self.addEventListener('install', (event) => {
-    event.waitUntil(
-        caches
-            .open(cacheName)
-            .then((cache) => cache.addAll(files))
-            .then(() => self.skipWaiting()),
-    );
+    event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(atOnce.map(fromNetwork))));
 });
 
 self.addEventListener('activate', (event) => {
@@ -23,20 +43,45 @@ self.addEventListener('activate', (event) => {
 });
 
 // The page is kept once, as the site's address; any page address gets it.
-// Whatever else of the site's comes is kept as it is first fetched: the
-// scripts a page loads only where its browser lacks something.
+// The scripts a page loads only where its browser lacks something are kept
+// as they are first fetched.
 self.addEventListener('fetch', (event) => {
     if (event.request.method !== 'GET') return;
-    const request = event.request.mode === 'navigate' ? './' : event.request;
+    const navigates = event.request.mode === 'navigate';
+    const file = navigates ? './' : fileOf(event.request.url);
+    if (file === null) return;
     event.respondWith(
         caches.open(cacheName).then(async (cache) => {
-            const cached = await cache.match(request, { ignoreSearch: true });
+            const cached = await cache.match(file);
             if (cached) return cached;
-            const response = await fetch(event.request);
-            if (response.ok && new URL(event.request.url).origin === self.location.origin) {
-                await cache.put(event.request, response.clone());
+            let response;
+            try {
+                response = await fetch(fromNetwork(file));
+            } catch (failure) {
+                // The host has moved on to another release: a page address
+                // still opens; a script of another release is not given.
+                if (navigates) return fetch(event.request);
+                throw failure;
             }
+            if (response.ok) event.waitUntil(keep(cache, file, response.clone()));
             return response;
         }),
+    );
+});
+
+// A page that ran before this worker was in charge names the scripts it
+// loaded, so that they are there offline too.
+self.addEventListener('message', (event) => {
+    const files = (Array.isArray(event.data?.keep) ? event.data.keep : []).map(fileOf).filter((file) => file !== null);
+    event.waitUntil(
+        caches.open(cacheName).then((cache) =>
+            Promise.all(
+                files.map(async (file) => {
+                    if (await cache.match(file)) return;
+                    const response = await fetch(fromNetwork(file)).catch(() => null);
+                    if (response?.ok) await keep(cache, file, response);
+                }),
+            ),
+        ),
     );
 });

@@ -7,7 +7,8 @@
 //   usage: node check-browser.mjs chromium|firefox|webkit SITE AXE_SCRIPT LOCALES
 // WebKit needs an X display (tests/xvfb-session.sh gives one). The single
 // file is looked for beside SITE, where make web writes it.
-import { fromDisk, hosts, jitless, offline, privacy, slowNetwork, withoutJavaScript } from './delivery.mjs';
+import { fromDisk, hosts, jitless, offline, offlineWithoutFeatures, privacy, slowNetwork, update, withoutJavaScript }
+    from './delivery.mjs';
 import { insertions, languageTags, separator, withoutSegmenter } from './input.mjs';
 import { closeBrowsers, failed, setting, Visit } from './visit.mjs';
 import { accessibility, edges, forcedColours } from './accessibility.mjs';
@@ -38,6 +39,8 @@ await withoutSegmenter();
 await languageTags();
 await hosts();
 await slowNetwork();
+await offlineWithoutFeatures();
+await update();
 await jitless();
 await fromDisk();
 await withoutJavaScript();

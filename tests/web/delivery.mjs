@@ -1,10 +1,16 @@
 // How the page comes to a user and keeps working: privacy, offline, from a
 // disk, as one file, from any host, and in a browser that lacks WebAssembly
 // or JavaScript.
-import { readFileSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { appendFileSync, cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { serveSite } from '../../web/serve.mjs';
 import { layout } from './window.mjs';
 import { check, cannot, openBrowser, setting, singleFile, visiting, WorkedExample } from './visit.mjs';
+
+const Source = fileURLToPath(new URL('../..', import.meta.url));
 
 const { engine } = setting;
 
@@ -19,18 +25,77 @@ export async function privacy(visit) {
     check('no error, and the security policy refused nothing', problems.length === 0, problems);
 }
 
-export async function offline(visit) {
+export async function offline(visit, what = 'the site') {
     const ready = await visit.js(() => Promise.race([navigator.serviceWorker.ready.then(() => true),
         new Promise((resolve) => setTimeout(() => resolve(false), 5000))]));
-    check('a service worker takes charge of the site', ready);
+    check(`${what}: a service worker takes charge of the site`, ready);
     await visit.load('');
     await visit.wait(() => visit.js(() => navigator.serviceWorker.controller !== null));
     visit.server.closeAllConnections();
     visit.server.close();
     for (const path of ['', 'index.html', '?anything']) {
         const shown = await visit.browser.open(visit.server.url + path).then(() => visit.display('4'), String);
-        check(`with the server gone, /${path} still gives the worked example`, shown === WorkedExample, shown);
+        check(`${what}: with the server gone, /${path} still gives the worked example`, shown === WorkedExample, shown);
     }
+}
+
+// The scripts a browser needs beside the page, kept by the first visit.
+const NoSegmenter = 'delete Intl.Segmenter;';
+const kept = (visit, ...files) => visit.wait(() => visit.js(async (files) => {
+    const names = await caches.keys();
+    const cache = names.length === 1 && await caches.open(names[0]);
+    return cache && (await Promise.all(files.map((file) => cache.match(file)))).every(Boolean);
+}, files));
+
+export async function offlineWithoutFeatures() {
+    await visiting('a first visit without WebAssembly and Intl.Segmenter', { preload: NoWebAssembly + NoSegmenter },
+        async (visit, what) => {
+            check(`${what}: the service worker keeps the grapheme rules and the translated engine`,
+                await kept(visit, 'graphemes.js', 'zerkovan.wasm.js'));
+            await offline(visit, what);
+            check(`${what}: offline, the grapheme rules came too`, await visit.js(() => typeof zerkovanGraphemes === 'function'));
+        });
+    // A full store: a script the worker could not keep still comes.
+    const Full = "Cache.prototype.put = () => Promise.reject(new DOMException('full', 'QuotaExceededError'));\n";
+    await visiting('with the browser\'s store full', { preload: NoWebAssembly,
+        answer: (path, body) => (path === '/sw.js' ? Full + body : body) }, async (visit, what) => {
+        await visit.wait(() => visit.js(() => navigator.serviceWorker.ready.then(() => true)));
+        await visit.load('');
+        check(`${what}: the page is the worker's`, await visit.js(() => navigator.serviceWorker.controller !== null));
+        await works(visit, what);
+    });
+}
+
+// A release that changes only a script kept on first fetch, from a host
+// that lets browsers keep every file a day: once no page of the old
+// release is open, the next opening runs the new page with the new script.
+export async function update() {
+    const folder = mkdtempSync(join(tmpdir(), 'zerkovan-release-'));
+    cpSync(setting.site, folder, { recursive: true });
+    const answer = (path, body) => (body === null ? null : { body, cacheControl: 'max-age=86400' });
+    await visiting('an installed copy, after a release that changes only the grapheme rules',
+        { folder, answer, preload: NoSegmenter }, async (visit, what) => {
+            await kept(visit, 'graphemes.js');
+            const before = await visit.js(() => caches.keys());
+            appendFileSync(join(folder, 'graphemes.js'), '\nglobalThis.zerkovanRelease = 2;\n');
+            const atOnce = JSON.parse(readFileSync(join(folder, 'sw.js'), 'utf8').match(/atOnce=(\[[^\]]*\])/)[1]);
+            execFileSync(process.execPath, [join(Source, 'web/makeserviceworker.mjs'), join(Source, 'web/sw.js'), folder,
+                ...atOnce.filter((file) => file !== './')]);
+            await visit.load('');
+            const waiting = await visit.wait(() => visit.js(async () => (await navigator.serviceWorker.getRegistration())?.waiting !== null));
+            check(`${what}: the new release installs beside the old`, waiting);
+            let release = null;
+            for (let tries = 0; tries < 5 && release !== 2; tries += 1) {
+                await visit.browser.reopen();
+                await visit.load('');
+                release = await visit.js(() => globalThis.zerkovanRelease ?? null);
+            }
+            const after = await visit.js(() => caches.keys());
+            check(`${what}: then it runs the new release's script, and keeps only the new release`,
+                release === 2 && after.length === 1 && !before.includes(after[0]), [release, before, after]);
+            check(`${what}: and works`, await visit.display('4') === WorkedExample);
+        });
+    rmSync(folder, { recursive: true, force: true });
 }
 
 // With scripts switched off, and only then, the page says it cannot run.

@@ -32,9 +32,13 @@ const isNamedKey = (key) => key.length > 1 && /^[A-Z][A-Za-z]+$/.test(key);
 
 class PuppeteerBrowser {
     constructor(name, browser, page, profile, context = null) {
-        Object.assign(this, { name, browser, page, profile, context, problems: [], uncaught: [] });
-        page.on('pageerror', (error) => this.uncaught.push(String(error)));
-        page.on('console', (message) => {
+        Object.assign(this, { name, browser, page, profile, context, problems: [], uncaught: [], preloads: [] });
+        this.watch();
+    }
+
+    watch() {
+        this.page.on('pageerror', (error) => this.uncaught.push(String(error)));
+        this.page.on('console', (message) => {
             if (message.type() === 'error') this.problems.push(message.text());
         });
     }
@@ -66,7 +70,18 @@ class PuppeteerBrowser {
     }
 
     async preload(script) {
+        this.preloads.push(script);
         await this.page.evaluateOnNewDocument(script);
+    }
+
+    // The tab closed, and another opened in the same profile: a page that
+    // is truly gone, not kept for going back.
+    async reopen() {
+        const page = await (this.context ?? this.browser).newPage();
+        await this.page.close();
+        this.page = page;
+        this.watch();
+        for (const script of this.preloads) await page.evaluateOnNewDocument(script);
     }
 
     async open(url) {
@@ -172,6 +187,9 @@ function freePort() {
     });
 }
 
+const drivers = new Set();
+process.on('exit', () => drivers.forEach((driver) => driver.kill()));
+
 class WebKitBrowser {
     constructor(driver, base, session) {
         Object.assign(this, { name: 'webkit', driver, base, session, problems: [], uncaught: [] });
@@ -185,7 +203,7 @@ class WebKitBrowser {
             { env, stdio: ['ignore', 'ignore', 'inherit'] });
         // Also when a check ends on an error: a driver left running keeps
         // CTest waiting on its output.
-        process.on('exit', () => driver.kill());
+        drivers.add(driver);
         const base = `http://127.0.0.1:${port}`;
         for (let tries = 0; ; tries += 1) {
             try {
@@ -219,6 +237,12 @@ class WebKitBrowser {
 
     async open(url) {
         await this.call('POST', '/url', { url });
+    }
+
+    async reopen() {
+        const { handle } = await this.call('POST', '/window/new', { type: 'tab' });
+        await this.call('DELETE', '/window');
+        await this.call('POST', '/window', { handle });
     }
 
     async js(fn, ...args) {
@@ -288,6 +312,7 @@ class WebKitBrowser {
     async close() {
         await this.call('DELETE', '').catch(() => {});
         this.driver.kill();
+        drivers.delete(this.driver);
     }
 }
 

@@ -1,0 +1,37 @@
+// Writes the service worker into the built site: every file the site serves
+// with its SHA-256 (the page as the site's address, './'), the files kept
+// at once, and a version made from all of them, so that a change to any
+// file the site serves makes a new release. It is minified, as the page's
+// scripts are.
+//   usage: node makeserviceworker.mjs TEMPLATE SITE_FOLDER AT_ONCE...
+import { transformSync } from 'esbuild';
+import { createHash } from 'node:crypto';
+import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { join, relative, sep } from 'node:path';
+
+const [template, site, ...atOnce] = process.argv.slice(2);
+if (!template || !site) {
+    console.error('usage: node makeserviceworker.mjs TEMPLATE SITE_FOLDER AT_ONCE...');
+    process.exit(2);
+}
+const integrity = (file) => `sha256-${createHash('sha256').update(readFileSync(join(site, file))).digest('base64')}`;
+const served = readdirSync(site, { recursive: true, withFileTypes: true })
+    .filter((entry) => entry.isFile())
+    .map((entry) => relative(site, join(entry.parentPath ?? entry.path, entry.name)).split(sep).join('/'))
+    .filter((file) => file !== 'sw.js')
+    .sort();
+const release = Object.fromEntries(served.map((file) => [file === 'index.html' ? './' : file, integrity(file)]));
+for (const file of atOnce) {
+    if (!Object.hasOwn(release, file)) throw new Error(`${file} is not in the site`);
+}
+const version = createHash('sha256').update(JSON.stringify(release)).digest('hex').slice(0, 16);
+
+const fill = (text, placeholder, value) => {
+    if (!text.includes(placeholder)) throw new Error(`no ${placeholder} in the template`);
+    return text.replace(placeholder, () => value);
+};
+let worker = readFileSync(template, 'utf8');
+worker = fill(worker, '{{Version}}', version);
+worker = fill(worker, '/* {{Release}} */ {}', JSON.stringify(release, null, 4));
+worker = fill(worker, '/* {{AtOnce}} */ []', JSON.stringify(['./', ...atOnce]));
+writeFileSync(join(site, 'sw.js'), transformSync(worker, { minify: true, charset: 'utf8' }).code);
