@@ -22,13 +22,42 @@ void InputBox::focusInEvent(QFocusEvent *event)
     // as it comes; the selection once the focus event has gone out.
     QFocusEvent arriving(event->type(), Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&arriving);
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (hasFocus() && !text().isEmpty())
-                selectAll();
-        },
-        Qt::QueuedConnection);
+    m_arrivedByTab = true;
+    QMetaObject::invokeMethod(this, &InputBox::selectIfArrivedByTab, Qt::QueuedConnection);
+}
+
+void InputBox::selectIfArrivedByTab()
+{
+    if (!m_arrivedByTab)
+        return;
+    m_arrivedByTab = false;
+    if (hasFocus() && !text().isEmpty())
+        selectAll();
+}
+
+void InputBox::focusOutEvent(QFocusEvent *event)
+{
+    m_arrivedByTab = false;
+    QLineEdit::focusOutEvent(event);
+}
+
+void InputBox::keyPressEvent(QKeyEvent *event)
+{
+    selectIfArrivedByTab();
+    QLineEdit::keyPressEvent(event);
+}
+
+void InputBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    selectIfArrivedByTab();
+    QLineEdit::inputMethodEvent(event);
+}
+
+// A click after the Tab places the caret where it falls.
+void InputBox::mousePressEvent(QMouseEvent *event)
+{
+    m_arrivedByTab = false;
+    QLineEdit::mousePressEvent(event);
 }
 
 } // namespace zerkovan

@@ -5,7 +5,9 @@
 // the focus arrived. Orca takes the selection's caret event for the focus
 // arriving, moves there silently, and then finds nothing new in the real
 // focus event: the user never hears the box's name. This box lets the focus
-// be told first and selects its text after.
+// be told first and selects its text after: on the next turn of the event
+// loop, or at the first key or input-method text, if one was already queued
+// behind the Tab, so that it replaces the selection as on a plain line edit.
 #pragma once
 
 #include <QLineEdit>
@@ -20,6 +22,15 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void selectIfArrivedByTab();
+
+    bool m_arrivedByTab = false;
 };
 
 } // namespace zerkovan

@@ -2,7 +2,8 @@
 # Drives the program on an X server the way a user does, from outside it:
 # the window opens with its caption in both title properties, typing "4" and
 # pressing «Изведи» shows the worked example (read back through the
-# clipboard), and closing the window ends the program.
+# clipboard), a key typed right behind Shift+Tab lands, and closing the
+# window ends the program.
 #   usage: xvfb-session.sh check-x11-program.sh PROGRAM [ARGUMENTS...]
 set -u
 caption='www.dorvelan.example  Дорвелан'
@@ -52,6 +53,38 @@ for _ in $(seq 100); do
 done
 [ "$shown" = "$expected" ] && pass "typing 4 and pressing «Изведи» shows the worked example" ||
     fail "the output box shows '$shown'"
+
+# A key sent right behind Shift+Tab, as on-screen keyboards and fast typists
+# send it, replaces the input box's text: "42" becomes "5", every time. The
+# program is paused while the keys are sent, so that both wait in its queue,
+# as they do whenever it is busy.
+clipboard() {
+    for _ in $(seq 30); do
+        got=$(xclip -o -selection clipboard 2>/dev/null)
+        [ "$got" = "$1" ] && break
+        sleep 0.1
+    done
+    echo "$got"
+}
+keys shift+Tab End
+xdotool type --delay 50 2
+keys Tab
+kept=0
+for try in 1 2 3 4 5 6; do
+    kill -STOP $program
+    xdotool key --delay 0 shift+Tab 5
+    sleep 0.2
+    kill -CONT $program
+    sleep 0.3
+    keys ctrl+a ctrl+c
+    got=$(clipboard 5)
+    [ "$got" = 5 ] && kept=$((kept + 1)) || echo "try $try: the input box holds '$got'"
+    keys End
+    xdotool type --delay 50 2
+    keys Tab
+done
+[ $kept -eq 6 ] && pass "a key sent with Shift+Tab replaces the input box's text, 6 times of 6" ||
+    fail "a key sent with Shift+Tab replaced the input box's text $kept times of 6"
 
 # What a window manager sends when its close button is pressed.
 /usr/bin/python3 - "$window" <<'PYTHON'

@@ -11,6 +11,9 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 using namespace zerkovan;
 
@@ -113,8 +116,8 @@ private slots:
     void typingIntoAFullBoxIsRefused_data();
     void typingIntoAFullBoxIsRefused();
     void contextMenuSpeaksBulgarian();
-    void tabSelectsOnlyOnceFocused_data();
-    void tabSelectsOnlyOnceFocused();
+    void tabTellsFocusBeforeSelecting_data();
+    void tabTellsFocusBeforeSelecting();
 
 private:
     WindowFixture m_fixture;
@@ -257,27 +260,69 @@ void InputBoxTest::contextMenuSpeaksBulgarian()
 // focus event for the focus itself, and then names nothing; the toolkit
 // tells the focus once the focus-in event has been handled. So Tab selects
 // what the box holds, as a line edit does, but only after that.
-void InputBoxTest::tabSelectsOnlyOnceFocused_data()
+void InputBoxTest::tabTellsFocusBeforeSelecting_data()
 {
+    QTest::addColumn<bool>("backwards");
     QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("\"42\"") << QStringLiteral("42");
+    QTest::addColumn<QString>("typedAhead");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Tab into an empty box") << false << QString() << QString() << QString();
+    QTest::newRow("Tab onto \"42\"")
+        << false << QStringLiteral("42") << QString() << QStringLiteral("42");
+    QTest::newRow("Tab onto \"42\", 5 queued behind it")
+        << false << QStringLiteral("42") << QStringLiteral("5") << QStringLiteral("5");
+    QTest::newRow("Shift+Tab onto \"42\", 5 queued behind it")
+        << true << QStringLiteral("42") << QStringLiteral("5") << QStringLiteral("5");
+    QTest::newRow("Tab into an empty box, 5 queued behind it")
+        << false << QString() << QStringLiteral("5") << QStringLiteral("5");
 }
 
-void InputBoxTest::tabSelectsOnlyOnceFocused()
+// What an assistive tool sees is the order of the box's events: the focus
+// first, then any selection or caret move. A key already queued behind the
+// Tab, delivered before the event loop turns, replaces the selected text.
+void InputBoxTest::tabTellsFocusBeforeSelecting()
 {
+    QFETCH(bool, backwards);
     QFETCH(QString, text);
+    QFETCH(QString, typedAhead);
+    QFETCH(QString, expected);
     QLineEdit *box = m_fixture.input();
     box->setText(text);
-    QWidget *before = m_fixture.window().Text1(0);
+    QWidget *before = backwards ? m_fixture.window().Text2(1) : m_fixture.window().Text1(0);
     QApplication::setActiveWindow(&m_fixture.window());
     before->setFocus();
-    QSignalSpy selections(box, &QLineEdit::selectionChanged);
-    QTest::keyClick(before, Qt::Key_Tab);
-    QVERIFY(box->hasFocus());
-    QCOMPARE(selections.count(), 0);
+
+    static QStringList told;
+    static QObject *watched = nullptr;
+    told.clear();
+    watched = box;
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->object() != watched)
+            return;
+        if (event->type() == QAccessible::Focus)
+            told << QStringLiteral("focus");
+        else if (event->type() == QAccessible::TextSelectionChanged)
+            told << QStringLiteral("selection");
+        else if (event->type() == QAccessible::TextCaretMoved)
+            told << QStringLiteral("caret");
+    });
+    QPlatformAccessibility *platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    QTest::keyClick(before, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                    backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    if (!typedAhead.isEmpty())
+        QTest::keyClicks(box, typedAhead);
     QCoreApplication::processEvents();
-    QCOMPARE(box->selectedText(), text);
+    platform->setActive(false);
+    QAccessible::installUpdateHandler(previous);
+
+    QVERIFY(box->hasFocus());
+    QVERIFY2(!told.isEmpty() && told.first() == QStringLiteral("focus"),
+             qPrintable(told.join(QLatin1Char(' '))));
+    QCOMPARE(box->text(), expected);
+    QCOMPARE(box->selectedText(), typedAhead.isEmpty() ? text : QString());
 }
 
 QTEST_MAIN(InputBoxTest)
