@@ -51,21 +51,31 @@ def start_orca():
     return orca
 
 
-heard_up_to = 0
+def spoken(since=0):
+    return [m.group(1) for line in lines[since:]
+            if (m := re.search(r"SPEECH OUTPUT: '(.*?)' ?(?:voice=\S+)?\{", line))]
 
 
-def hear(wanted, seconds=20):
-    """What Orca said since the last call, once it says `wanted`, or all it
-    said in `seconds`."""
-    global heard_up_to
+def hear(wanted, since, seconds=20):
+    """What Orca said after line `since` of its log, once it says `wanted`,
+    or all it said in `seconds`."""
     deadline = time.monotonic() + seconds
     while True:
-        said = [m.group(1) for line in lines[heard_up_to:]
-                if (m := re.search(r"SPEECH OUTPUT: '(.*?)' ?(?:voice=\S+)?\{", line))]
+        said = spoken(since)
         if any(wanted in each for each in said) or time.monotonic() > deadline:
-            heard_up_to = len(lines)
             return said
         time.sleep(0.1)
+
+
+def settle(quiet=1.5, longest=15):
+    """Waits until Orca has said nothing for `quiet` seconds, so that what
+    it says next answers the next step, not a late word about the last."""
+    deadline = time.monotonic() + longest
+    count, since = len(spoken()), time.monotonic()
+    while time.monotonic() < deadline and time.monotonic() - since < quiet:
+        time.sleep(0.1)
+        if len(spoken()) != count:
+            count, since = len(spoken()), time.monotonic()
 
 
 def keys(*names):
@@ -73,11 +83,10 @@ def keys(*names):
 
 
 def session(what, command, steps):
-    """Orca and `command` on a desktop of their own; each step acts, and Orca
-    must say what it names (and no row of the triangle)."""
+    """Orca and `command` on a desktop of their own; each step acts once Orca
+    has fallen silent, and Orca must then say what it names (and no row of
+    the triangle)."""
     del lines[:]
-    global heard_up_to
-    heard_up_to = 0
     manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     orca = start_orca()
     app = None
@@ -86,9 +95,12 @@ def session(what, command, steps):
         while not any("EVENT MANAGER: Activated" in line for line in lines) and time.monotonic() < deadline:
             time.sleep(0.1)
         app = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for step, act, wanted in steps:
+        for index, (step, act, wanted) in enumerate(steps):
+            if index > 0:
+                settle()
+            mark = len(lines) if index > 0 else 0
             act()
-            said = hear(wanted, 40 if step.startswith("at start") else 20)
+            said = hear(wanted, mark, 40 if step.startswith("at start") else 20)
             check(f"{what}: {step}", any(wanted in each for each in said) and
                   not any("3 4 3" in each for each in said), said)
     finally:
