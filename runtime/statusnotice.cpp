@@ -1,5 +1,9 @@
 #include "statusnotice.h"
 
+#ifdef Q_OS_WIN
+#include "uianotification.h"
+#endif
+
 namespace zerkovan {
 
 StatusNotice::StatusNotice(QWidget *parent)
@@ -14,6 +18,9 @@ void StatusNotice::say(const QString &text)
     hide();
     setText(text);
     show();
+#ifdef Q_OS_WIN
+    uia::RaiseNotification(this, text);
+#endif
 }
 
 void StatusNotice::clear()

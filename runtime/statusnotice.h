@@ -1,8 +1,10 @@
 // What a screen reader says after a click without moving the focus: the
-// verdict, on the desktop as a web page's status region says it. Unseen (it
-// has no size) and out of the tab order, it is a notification to assistive
-// tools, which Orca reads out as it is shown; say() shows it anew each time,
-// so that the same verdict twice is told twice.
+// verdict, on the desktop as a web page's status region says it. Each
+// platform's way is here. Unseen (it has no size) and out of the tab order,
+// it is a notification to assistive tools, which Orca reads out as it is
+// shown; say() shows it anew each time, so that the same verdict twice is
+// told twice. On Windows, where Qt raises no notification for it, say() also
+// raises a UI Automation notification (uianotification.h).
 #pragma once
 
 #include <QLabel>

@@ -69,12 +69,14 @@ clipboard() {
 keys shift+Tab End
 xdotool type --delay 50 2
 keys Tab
+# The window's own process: under Wine, not the command that started it.
+owner=$(xdotool getwindowpid "$window" 2>/dev/null) || owner=$program
 kept=0
 for try in 1 2 3 4 5 6; do
-    kill -STOP $program
+    kill -STOP "$owner"
     xdotool key --delay 0 shift+Tab 5
     sleep 0.2
-    kill -CONT $program
+    kill -CONT "$owner"
     sleep 0.3
     keys ctrl+a ctrl+c
     got=$(clipboard 5)
