@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Front door: every target first makes sure the Debian packages are there.
 SHELL := /bin/bash
 .SHELLFLAGS := -o pipefail -c
@@ -66,14 +69,16 @@ package: build
 	@umask 022 && cd $(BUILD_DIR) && cpack -G DEB >/dev/null
 	@cd $(BUILD_DIR) && sha256sum zerkovan_*.deb >SHA256SUMS && cat SHA256SUMS
 
-# Formatting and clang-tidy's checks (.clang-tidy) over the project's own
+# Every file's copyright and licence (reuse lint); formatting and
+# clang-tidy's checks (.clang-tidy) over the project's own
 # sources, with the build's compile commands; the page's scripts, style
 # sheet, markup and policy against the browsers of the baseline (browserslist
 # in package.json): ESLint with eslint-plugin-compat, Stylelint with
 # stylelint-no-unsupported-browser-features, and MDN's data for the rest.
 LINT_SOURCES := $(CURDIR)/(engine|runtime|window|app|tests)/[^/]+\.cpp$$
 lint: build web node_modules
-	@scripts/install-deps clang-format clang-tidy-14
+	@scripts/install-deps clang-format clang-tidy-14 reuse
+	@reuse lint --quiet || reuse lint | tail -n 30
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install eslint .
 	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install stylelint $(WEB_DIR)/web/page/style.css

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // ESLint's rules for the web edition's scripts and the checks' (make lint).
 // The page's scripts are held to the browsers of the baseline (browserslist
 // in package.json), and never build code from text, which the page's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Makes the README's picture: the window after displaying 4, saved as PNG.
 #include "platform.h"
 #include "zerkovan.h"

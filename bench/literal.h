@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The triangle built the way the first version of the program built it:
 // the output box is the only buffer, and every entry is appended by reading
 // the whole text, appending to it and writing the whole text back. Kept as

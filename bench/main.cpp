@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Runs every benchmark in one process, then prints how they compare.
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // ShowTriangle for 99 in the WebAssembly module under Node.js: the engine's
 // run alone, as the native benchmark (1) times it. Prints microseconds.
 //   usage: node module-bench.mjs SITE/zerkovan.wasm

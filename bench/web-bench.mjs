@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The web edition's speed: what a first visit transfers, the click on
 // «Изведи» with "99" until the output is painted in each browser engine,
 // with the module and with the engine translated to JavaScript, the single

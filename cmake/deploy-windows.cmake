@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # The folder a Windows user unzips and runs: Zerkovan.exe with the Qt
 # libraries, the platform and style plugins, the MinGW runtime and Qt's
 # Bulgarian texts beside it. Qt's deployment tool does not run on a Linux

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # The program's icon (app/), drawn by one rule for every front end: the hand-drawn
 # 32-pixel icon (zerkovan.xpm) as it is, and every other size from the
 # scalable picture of the same hamburger (zerkovan.svg).

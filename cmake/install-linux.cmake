@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # What a Linux desktop installs: the program, its desktop entry and
 # software-centre metadata, the icon in the hicolor theme, a manual page,
 # and, for the Debian package, the copyright and changelog.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads).
 # Qt for MinGW is found through ZERKOVAN_QT_MINGW (a folder, given on the
 # command line or in the environment); the host tools (moc, rcc, uic) come

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Makes the Windows installer from the deploy folder with msitools.
 #   cmake -DDEPLOY=<folder> -DVERSION=<version> -DSOURCE=<checkout> -DOUTPUT=<file.msi> -P msi.cmake
 # The product code follows the version, so each version has its own; the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # What cpack makes on Linux: a Debian package of the install rules (make
 # package). Its times are SOURCE_DATE_EPOCH's. Windows has its zip and
 # installer from cmake/deploy-windows.cmake.

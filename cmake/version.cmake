@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # The files that name the version or the release date, made from the two
 # lines at the top of CMakeLists.txt: the Windows version record, the
 # metainfo, the manual page and the Debian changelog.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Building the engine for the browser: WebAssembly with WASI's C library and
 # libc++ for wasm32, by Debian's clang 16 and lld (packages clang-16, lld-16,
 # libc++-16-dev-wasm32, libc++abi-16-dev-wasm32, libclang-rt-16-dev-wasm32,

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Zips the site under one folder of the release's name, as a teacher unpacks
 # it: cmake -DSITE=... -DWORK=... -DFOLDER=... -DZIP=... -P webzip.cmake, which
 # writes WORK/FOLDER.zip. Every entry gets the last commit's time, the names go in sorted,

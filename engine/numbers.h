@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Conversions between texts and numbers that the triangle engine relies on.
 //
 // Texts are UTF-8. Numbers are IEEE doubles for the triangle's values and

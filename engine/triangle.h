@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The number triangle: row n holds k * (n - k + 1) for k = 1..n.
 //
 // The engine works on the window's state as a plain value: it reads the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // How the program's windows and boxes present themselves to assistive
 // tools (screen readers, the AT-SPI bus on Linux).
 #pragma once

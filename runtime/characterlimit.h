@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The input rule of a one-line box that takes a few characters: typed,
 // pasted, dropped or set by an assistive tool, the box ends up holding one
 // line of at most `limit` characters as a person counts them.

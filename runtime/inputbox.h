@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // A one-line text box whose arrival by Tab a screen reader announces.
 //
 // QLineEdit selects its whole text as Tab brings the focus in, and does so

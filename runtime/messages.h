@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // What the program says to the user besides its window's own texts, the
 // same in every front end (the web edition takes it from here too).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // What the program needs from the platform beyond widgets: the start, the
 // user's number format, and what happens to an error no handler caught.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // A text box the user reads, scrolls, selects and copies from, but does not
 // edit: not by keyboard, not by mouse, not through an assistive tool. The
 // program still assigns its text.

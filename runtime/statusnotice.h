@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // What a screen reader says after a click without moving the focus: the
 // verdict, on the desktop as a web page's status region says it. Each
 // platform's way is here. Unseen (it has no size) and out of the tab order,

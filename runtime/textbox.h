@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Reading and assigning the whole text of a text box, one line or several.
 //
 // The program's texts are UTF-8 with CR LF line breaks; the boxes keep their

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Window layouts are stored in twips (1/1440 inch); the screen's logical DPI
 // turns them into pixels, so the whole layout scales with it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Windows' way of saying the verdict: a UI Automation notification, which
 // NVDA and Narrator speak for the application that has the focus, raised
 // for the window's own host provider. Windows 10 1709 and later have it in

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 """Drives the program through the AT-SPI bus, as a screen reader would.
 
 Run on an X server inside its own D-Bus session:

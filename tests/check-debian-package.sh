@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Makes the Debian package from the build, holds it to lintian, unpacks it
 # and checks what a desktop and a software centre read from it, then starts
 # the unpacked program on a real X server. Nothing is installed.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # The deploy folder holds exactly what Zerkovan.exe needs to run on a
 # Windows machine with nothing installed: every DLL that the program or a
 # plugin imports is in the folder or is part of Windows (as Wine provides

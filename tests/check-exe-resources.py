@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 """Reads the built Zerkovan.exe's resources with pefile, as Windows reads
 them: the version record with every field, and the icon, byte for byte the
 icon file the resource script names.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # The installer as a lab's administrator uses it, under Wine in a prefix of
 # its own: silent install for the whole machine, its files, Start-menu
 # shortcut and uninstall entry (named as the program's version record names

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Without a display the program says why in one line and exits non-zero,
 # with no abort and no Qt trace. When it does start, what the toolkit had to
 # say while starting still reaches stderr.

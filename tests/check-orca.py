@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 """What a student hears from Orca, a real screen reader, using the program
 and the web edition (opened from a disk in Firefox) with the keyboard: its
 debug log's SPEECH OUTPUT lines are what it says.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Drives the program on an X server the way a user does, from outside it:
 # the window opens with its caption in both title properties, typing "4" and
 # pressing «Изведи» shows the worked example (read back through the

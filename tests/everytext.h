@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Every text the input box admits, over an alphabet of what a person might
 // type or paste: the empty text and every text of one or two characters.
 #pragma once

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Checks of the Linux program on real display servers and as packaged.
 
 # On a real X server (Xvfb): the window's pixels and pastes from other

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The window as an assistive tool sees it: roles, names, relations, and
 // boxes that can be read through the interface but not edited through it.
 #include "platform.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // A long session on the real window: many display and clear clicks must
 // leave memory where it was.
 #include "textbox.h"

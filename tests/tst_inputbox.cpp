@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The input box along every path a text comes in by: keys, the clipboard
 // (Ctrl+V, Shift+Insert, the context menu), drag-and-drop and an assistive
 // tool. It ends up holding one line of at most two whole characters.

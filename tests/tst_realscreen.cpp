@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // On a real X server: what the screen shows of the window, pixel by pixel,
 // text pasted from selections that another program owns, and keys that pass
 // through the input method (compose) as a user's keyboard does.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Starting where things are missing: no Bulgarian texts for the toolkit
 // (this test's own qt.conf points them at an empty place), and no display.
 #include "display.h"

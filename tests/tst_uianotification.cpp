@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Windows: the verdict raised as a UI Automation notification, through the
 // functions the system would give, here recorded: one per display with the
 // verdict's text, none for «Изчисти», and every string and reference the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // On a Wayland compositor, with no X display: the window opens natively, at
 // its size, and does its work.
 #include "platform.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The window in use: keys typed and buttons clicked on the real widgets.
 #include "statictexts.h"
 #include "textbox.h"

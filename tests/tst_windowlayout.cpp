@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The window as it opens: layout, colours, font, texts, icon and names.
 #include "platform.h"
 #include "statictexts.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # The web edition (make web builds it into ZERKOVAN_WEB_SITE): its module,
 # and the same module translated to JavaScript, against the native engine
 # under Node.js, and the page in each of the three browser engines, the same

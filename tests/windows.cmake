@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Cross-built for Windows: every suite runs as a Windows executable under
 # Wine, in a throwaway prefix in the build folder, beside the Qt and MinGW
 # DLLs where they lie. ctest itself runs on an X server (make test-windows),

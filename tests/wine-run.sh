@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Runs a Windows executable under Wine, in the throwaway prefix of the build.
 #   usage: wine-run.sh [--qtest] PROGRAM.exe [ARGUMENTS...]
 # --qtest has a QTest executable write its log to a file and prints that:

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
 # Runs a command on a fresh Xvfb server of its own and stops the server after.
 # The server takes the first free display number itself (-displayfd), so two
 # checks started at the same moment never get the same one, as they can with

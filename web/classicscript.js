@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Loads a classic script beside the page and resolves to the global it
 // defines, or at once where the page carries it already (the single file).
 // A classic script, unlike a module or a fetch, also loads into a page

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The engine: the page hands it the input box's text and the decimal
 // separator and gets back the output box's text, or the message of a failed
 // run. Every number rule lives in the engine. It is the WebAssembly module

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The input box's rule, as on the desktop: however a text comes in (typed,
 // pasted, dropped, autofilled, set by an assistive tool), the box holds one
 // line of at most `limit` characters as a person counts them. Of what an edit

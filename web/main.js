@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The page as the window: «Изведи» runs the engine on the input box's text
 // and shows what it wrote, «Изчисти» empties both boxes. The page only moves
 // text between the boxes and the engine.

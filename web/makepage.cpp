@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Writes the page's files from the texts, layout and colours that the
 // desktop window has, so that the two front ends cannot drift apart.
 //   usage: makepage SOURCE_FOLDER OUTPUT_FOLDER FONT_UNICODE_RANGE

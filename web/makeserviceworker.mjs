@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Writes the service worker into the built site: every file the site serves
 // with its SHA-256 (the page as the site's address, './'), the files kept
 // at once, and a version made from all of them, so that a change to any

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Writes the single-file edition from the built site: the same page with its
 // style sheet, font, icon and scripts inside, the engine translated to
 // JavaScript among them, so that the one file works wherever it is opened

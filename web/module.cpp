@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The engine's interface to the page: the page writes the input and the
 // decimal separator into buffers the module hands out, runs the engine, and
 // reads the output (or the failure's message) back. The module keeps the

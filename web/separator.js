@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The decimal separator of the user's number format. The desktop program
 // takes it from the system's locale; the page takes the browser's first
 // language, read as the desktop would read a locale of that name: a POSIX

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Serves the built site on 127.0.0.1 for a person or a check to open.
 //   usage: node serve.mjs SITE_FOLDER [PORT]
 // Any static host does as well; with the types below a browser compiles the

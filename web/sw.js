@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Keeps the site's files in the browser's cache, so that once the page has
 // been opened it opens and works with the network gone. The build fills in
 // every file of this release with its SHA-256, the files kept at once, and

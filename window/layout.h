@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Where the window's controls stand and how the window is coloured: one
 // table, read by the desktop window and by the web page's stylesheet.
 // Positions and sizes are in twips (1/1440 inch) from the top left corner

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The texts the window shows: captions, the task statement and the motto,
 // and the names assistive tools read for the boxes. The web page takes them
 // from here too.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The main window: the only window of the program.
 //
 // It owns its controls, kept in numbered arrays and addressed as Text2(0),

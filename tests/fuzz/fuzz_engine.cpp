@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // libFuzzer target for the engine. The first byte picks the decimal
 // separator ("," or anything else for "."); the rest is the text.
 //

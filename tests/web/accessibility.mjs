@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // What an accessibility audit reads past the window's own checks: axe-core's
 // rules, each box's edge against the window from the rendered pixels, and
 // forced colours.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // What the built page uses that no linter of scripts or style sheets reads:
 // its elements and attributes, link types and meta names, its security
 // policy and its manifest, looked up in MDN's compatibility data for the

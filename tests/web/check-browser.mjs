@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The web edition in one real browser engine, as a user meets it: the window
 // (keys, clicks, the layout, a phone's touch screen, axe-core), the input box
 // (the clipboard, drops, languages) and how the page comes (offline, from a

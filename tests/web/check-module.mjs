@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The engine compiled to WebAssembly, and the same module translated to
 // JavaScript, against the native one: every text the input box admits, and
 // numbers of every magnitude, with both separators, run through the page's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // How the page comes to a user and keeps working: privacy, offline, from a
 // disk, as one file, from any host, and in a browser that lacks WebAssembly
 // or JavaScript.

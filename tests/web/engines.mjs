@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The three browser engines a classroom has, behind one small interface, so
 // that every web check is written once: Debian's Chromium (DevTools protocol)
 // and Firefox ESR (WebDriver BiDi, which Firefox speaks itself), both through

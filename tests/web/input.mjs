@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The input box's rule in a browser, however a text comes in, with and
 // without the browser's grapheme segmenter; and the decimal separator under
 // every language tag a browser may report.

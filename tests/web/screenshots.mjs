@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Makes the README's pictures of the web edition in headless Chromium: the
 // page after displaying 4, at a desktop's width and at a phone's.
 //   usage: node screenshots.mjs SITE_FOLDER OUTPUT_FOLDER

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // Prints what the native engine makes of every text the input box admits,
 // and of longer texts that read as negative numbers of every magnitude (no
 // rows, a verdict that writes the number), with either decimal separator,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // What every browser check shares: the verdicts, and a visit to the page in
 // one engine, served by a server of its own or opened from a disk, with
 // what a user does there.

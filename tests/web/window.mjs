@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
 // The window in a browser: where its controls stand and how they look, the
 // keyboard, the output and the verdict's status region, errors, and a
 // phone's touch screen.
