@@ -31,5 +31,14 @@ foreach(file zerkovan.1 debian/changelog)
 endforeach()
 add_custom_target(zerkovan_docs ALL DEPENDS ${compressed_files})
 install(FILES ${compressed}/zerkovan.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${compressed}/changelog.gz ${app}/debian/copyright
+# The copyright file, in Debian's machine-readable form, with the program's
+# terms as LICENSE words them.
+find_program(ZERKOVAN_PYTHON python3 REQUIRED)
+set(copyright ${ZERKOVAN_GENERATED_APP}/debian/copyright)
+add_custom_command(OUTPUT ${copyright}
+    COMMAND ${ZERKOVAN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/notices.py copyright ${copyright}
+    DEPENDS ${PROJECT_SOURCE_DIR}/cmake/notices.py ${PROJECT_SOURCE_DIR}/LICENSE
+            ${PROJECT_SOURCE_DIR}/app/thirdparty/components.json VERBATIM)
+add_custom_target(zerkovan_copyright ALL DEPENDS ${copyright})
+install(FILES ${compressed}/changelog.gz ${copyright}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zerkovan)

@@ -20,7 +20,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 
 lower() { tr '[:upper:]' '[:lower:]'; }
 plugins=(platforms/qwindows.dll styles/qwindowsvistastyle.dll)
-others=(translations/qtbase_bg.qm)
+others=(translations/qtbase_bg.qm LICENSE.txt THIRD-PARTY-NOTICES.txt)
 
 imported=()
 for binary in "$deploy/Zerkovan.exe" "$deploy"/*.dll "${plugins[@]/#/$deploy/}"; do

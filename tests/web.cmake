@@ -20,3 +20,7 @@ add_test(NAME web_firefox COMMAND ${browser_check} firefox ${browser_check_files
 add_test(NAME web_webkit
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/xvfb-session.sh ${browser_check} webkit ${browser_check_files})
 set_tests_properties(web_module web_chromium web_firefox web_webkit PROPERTIES TIMEOUT 240)
+# What the site, its zip and the single file carry of other people's work,
+# their notices and the program's terms, and their bills of materials.
+get_filename_component(web_build ${ZERKOVAN_WEB_SITE} DIRECTORY)
+add_test(NAME notices_web COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/check-notices.py web ${web_build})

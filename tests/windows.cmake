@@ -25,6 +25,10 @@ add_test(NAME deploy_folder COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-deploy-fol
                                      ${CMAKE_BINARY_DIR}/${ZERKOVAN_WINDOWS_PACKAGE}.zip)
 add_test(NAME version_record COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/check-exe-resources.py
                                      ${deploy}/Zerkovan.exe ${PROJECT_SOURCE_DIR}/app/zerkovan.ico)
+# What the folder, the zip and the installer carry of other people's work,
+# their notices and the program's terms, and their bills of materials.
+add_test(NAME notices_windows COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/check-notices.py windows
+                                      ${CMAKE_BINARY_DIR})
 # The installer: installed, run and removed, silently, in a prefix of its own.
 add_test(NAME installer COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-msi.sh
                                 ${CMAKE_BINARY_DIR}/${ZERKOVAN_MSI} ${deploy} ${PROJECT_SOURCE_DIR})

@@ -6,7 +6,8 @@
 // JavaScript among them, so that the one file works wherever it is opened
 // (from a disk, an e-mail, a learning platform, any host) and asks for
 // nothing but its own address and data: URLs. Its security policy admits
-// exactly its inline script and style sheet, by their hashes.
+// exactly its inline script and style sheet, by their hashes. It carries
+// the program's terms and the notices of other people's work it holds.
 //   usage: node makesinglefile.mjs SITE_FOLDER OUTPUT_FILE
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
@@ -49,4 +50,9 @@ page = replaceOnce(page, 'href="zerkovan.svg"', `href="${dataUrl('zerkovan.svg',
 page = replaceOnce(page, '<script src="zerkovan.js" defer></script>\n', '');
 page = replaceOnce(page, '</body>', `<script>${script}</script>\n</body>`);
 if (/(src|href)="(?!data:)/.test(page)) throw new Error('the page still asks for another file');
+// The program's terms and the notices of what it carries, which a single
+// file cannot put beside itself, as a comment after its doctype.
+const notices = ['LICENSE.txt', 'NOTICES.txt'].map((name) => read(name).toString('utf8')).join('\n');
+if (notices.includes('-->')) throw new Error('the notices would end their comment early');
+page = replaceOnce(page, '<!DOCTYPE html>\n', `<!DOCTYPE html>\n<!--\n${notices}-->\n`);
 writeFileSync(output, page);

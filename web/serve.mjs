@@ -19,6 +19,7 @@ export const Types = {
     '.woff2': 'font/woff2',
     '.svg': 'image/svg+xml',
     '.png': 'image/png',
+    '.txt': 'text/plain; charset=utf-8',
 };
 
 // `answer(path, body)` may change what a file's request gets: a checks'

@@ -38,7 +38,8 @@ for (const entry of browserslist()) {
 }
 
 // The features, as paths into the compatibility data.
-const page = readFileSync(join(site, 'index.html'), 'utf8');
+// Comments are no markup (the page opens with its licence's).
+const page = readFileSync(join(site, 'index.html'), 'utf8').replace(/<!--[\s\S]*?-->/g, '');
 const features = new Set();
 const at = (path) => path.split('.').reduce((node, key) => node?.[key], bcd);
 for (const [, tag, attributes] of page.matchAll(/<([a-z][a-z0-9]*)\b([^>]*)>/g)) {

@@ -1,0 +1,171 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
+"""What a release artifact says of the work it carries, made from the table
+of components (app/thirdparty/components.json) and their owners' own texts:
+the Debian packages' copyright files, the licence texts Debian keeps in
+/usr/share/common-licenses, and the npm packages' licence files.
+
+    notices.py notices windows|web OUTPUT    the notices file of an edition
+    notices.py copyright OUTPUT              the Debian package's copyright
+    notices.py sbom windows|web|deb ARTIFACT OUTPUT
+                                             an SPDX 2.3 document for ARTIFACT
+"""
+import datetime
+import hashlib
+import json
+import os
+import re
+import sys
+
+SOURCE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+TABLE = json.load(open(os.path.join(SOURCE, "app/thirdparty/components.json"), encoding="utf-8"))
+PROGRAM = TABLE["program"]
+VERSION = re.search(r"set\(ZERKOVAN_VERSION ([0-9.]+)\)",
+                    open(os.path.join(SOURCE, "CMakeLists.txt"), encoding="utf-8").read()).group(1)
+
+
+def read(path):
+    with open(path, encoding="utf-8") as file:
+        return file.read()
+
+
+def terms():
+    return read(os.path.join(SOURCE, PROGRAM["terms"]))
+
+
+def components(edition):
+    return [c for c in TABLE["components"] if edition in c["artifacts"]]
+
+
+def rule(title):
+    return f"\n{'=' * 72}\n{title}\n{'=' * 72}\n\n"
+
+
+def owners_text(component):
+    if "debian" in component:
+        package = component["debian"]["package"]
+        return (f"Debian's copyright file for {package} {component['debian']['version']}, which holds "
+                f"the copyright and licence of every file of its source:\n\n"
+                + read(f"/usr/share/doc/{package}/copyright"))
+    return read(os.path.join(SOURCE, component["notice"]))
+
+
+def listed(component, indent="  "):
+    line = f"{indent}{component['name']}, {component['version']}: {component['license']}"
+    if component.get("copyright"):
+        line += f"\n{indent}  {component['copyright']}"
+    return line
+
+
+def notices(edition):
+    carried = components(edition)
+    top = [c for c in carried if "within" not in c]
+    out = [f"Zerkovan {VERSION}: the work of others that this edition carries\n",
+           f"Zerkovan itself is {PROGRAM['supplier'].split(' <')[0]}'s; its terms are in LICENSE.txt beside this file"
+           + (" (in the single-file edition, just above)." if edition == "web" else "."),
+           "Each of the following is its owners' work, under its own licence:\n"]
+    for component in top:
+        out.append(listed(component))
+        within = [c for c in carried if c.get("within") == component["id"]]
+        if within:
+            out.append("    and, built into it:")
+            out.extend(listed(c, "      ") for c in within)
+    qt = next((c for c in top if c["id"] == "qtbase"), None)
+    if qt:
+        out.append(rule("Qt"))
+        out.append(
+            "Zerkovan uses the Qt library, version 6.4.2, under the GNU Lesser General Public\n"
+            "License, version 3 (LGPL 3); its text, and that of the GNU General Public License,\n"
+            "version 3, which it builds on, are at the end of this file. Qt is in Qt6Core.dll,\n"
+            "Qt6Gui.dll, Qt6Widgets.dll, platforms/qwindows.dll and styles/qwindowsvistastyle.dll:\n"
+            "Zerkovan.exe loads whichever of them stand beside it, so that you may put a version\n"
+            "of Qt of your own in their place.\n\n"
+            "This Qt is modified. Its corresponding source is " + qt["source"] + ".\n"
+            "The change, in full:\n\n" + read(os.path.join(SOURCE, qt["modified"])) + "\n"
+            "The configuration it was built with:\n\n" + qt["configure"] + "\n")
+    for component in top:
+        out.append(rule(f"{component['name']} {component['version']}"))
+        out.append(f"Licence: {component['license']}\nSource: {component['source']}\n\n")
+        out.append(owners_text(component))
+    texts = sorted({text for component in carried for text in component.get("texts", [])})
+    for text in texts:
+        out.append(rule(f"The licence text {text}, as Debian keeps it"))
+        out.append(read(f"/usr/share/common-licenses/{text}"))
+    return "\n".join(out)
+
+
+def copyright_file():
+    licence = "\n".join(" " + line if line.strip() else " ." for line in terms().rstrip("\n").split("\n"))
+    return ("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+            f"Upstream-Name: {PROGRAM['name']}\n"
+            f"Upstream-Contact: {PROGRAM['supplier']}\n"
+            f"Source: {PROGRAM['homepage']}\n\n"
+            "Files: *\n"
+            f"Copyright: 2026 {PROGRAM['supplier'].split(' <')[0]}\n"
+            f"License: {PROGRAM['license']}\n"
+            f"{licence}\n")
+
+
+def spdx_id(component):
+    return "SPDXRef-" + re.sub(r"[^A-Za-z0-9.-]", "-", component["id"])
+
+
+def sbom(edition, artifact):
+    name = os.path.basename(artifact)
+    with open(artifact, "rb") as file:
+        digest = hashlib.sha256(file.read()).hexdigest()
+    epoch = int(os.environ.get("SOURCE_DATE_EPOCH", "0"))
+    created = datetime.datetime.fromtimestamp(epoch, datetime.timezone.utc).strftime("%Y-%m-%dT%H:%M:%SZ")
+    carried = [] if edition == "deb" else components(edition)
+    if name.endswith(".exe"):
+        carried = [c for c in carried if name in c.get("files", [])]
+    supplier = PROGRAM["supplier"]
+    packages = [{
+        "SPDXID": "SPDXRef-Artifact", "name": PROGRAM["name"], "versionInfo": VERSION,
+        "packageFileName": name, "supplier": f"Organization: {supplier.split(' <')[0]} ({supplier.split('<')[1][:-1]})",
+        "downloadLocation": "NOASSERTION", "filesAnalyzed": False,
+        "checksums": [{"algorithm": "SHA256", "checksumValue": digest}],
+        "licenseConcluded": PROGRAM["license"], "licenseDeclared": PROGRAM["license"],
+        "copyrightText": f"2026 {supplier}"}]
+    relationships = [{"spdxElementId": "SPDXRef-DOCUMENT", "relationshipType": "DESCRIBES",
+                      "relatedSpdxElement": "SPDXRef-Artifact"}]
+    for component in carried:
+        packages.append({
+            "SPDXID": spdx_id(component), "name": component["name"], "versionInfo": component["version"],
+            "downloadLocation": "NOASSERTION", "filesAnalyzed": False,
+            "licenseConcluded": "NOASSERTION", "licenseDeclared": component["license"],
+            "copyrightText": component.get("copyright") or "NOASSERTION", "sourceInfo": component["source"]})
+        within = next((c for c in carried if c["id"] == component.get("within")), None)
+        relationships.append({"spdxElementId": spdx_id(within) if within else "SPDXRef-Artifact",
+                              "relationshipType": "CONTAINS", "relatedSpdxElement": spdx_id(component)})
+    referenced = sorted({ref for p in packages for ref in re.findall(r"LicenseRef-[A-Za-z0-9.-]+", p["licenseDeclared"])})
+    extracted = [{"licenseId": ref, "name": "Zerkovan's terms" if ref == PROGRAM["license"] else ref,
+                  "extractedText": terms() if ref == PROGRAM["license"] else
+                  "As the component's owners state it; see the notices that the artifact carries."}
+                 for ref in referenced]
+    return {"spdxVersion": "SPDX-2.3", "dataLicense": "CC0-1.0", "SPDXID": "SPDXRef-DOCUMENT", "name": name,
+            "documentNamespace": f"{PROGRAM['homepage']}spdx/{name}-{digest}",
+            "creationInfo": {"created": created, "creators": ["Organization: Dorvelan", "Tool: cmake/notices.py"]},
+            "packages": packages, "relationships": relationships, "hasExtractedLicensingInfos": extracted}
+
+
+def write(path, text):
+    with open(path, "w", encoding="utf-8", newline="\n") as file:
+        file.write(text)
+
+
+def main(argv):
+    if len(argv) == 3 and argv[0] == "notices" and argv[1] in ("windows", "web"):
+        write(argv[2], notices(argv[1]))
+    elif len(argv) == 2 and argv[0] == "copyright":
+        write(argv[1], copyright_file())
+    elif len(argv) == 4 and argv[0] == "sbom" and argv[1] in ("windows", "web", "deb"):
+        write(argv[3], json.dumps(sbom(argv[1], argv[2]), indent=2, ensure_ascii=False) + "\n")
+    else:
+        sys.exit(__doc__)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])

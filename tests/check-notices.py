@@ -1,0 +1,228 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+# SPDX-License-Identifier: LicenseRef-Zerkovan
+
+"""What each release artifact of an edition really carries of other people's
+work, against the table of components (app/thirdparty/components.json):
+every DLL of the Windows folder, its zip and its installer; every npm
+package bundled into the page (esbuild's metafiles), every library linked
+into the module (the linker's map) and the font of the site, its zip and
+the single file; and the Debian package's copyright. Each must be named in
+the table with its owners' version, each must carry the notices of all it
+holds and the program's terms as LICENSE words them, and each artifact in
+SHA256SUMS must have its software bill of materials beside it.
+    check-notices.py windows|web|deb BUILD_FOLDER
+"""
+import glob
+import hashlib
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+SOURCE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+TABLE = json.load(open(os.path.join(SOURCE, "app/thirdparty/components.json"), encoding="utf-8"))
+TERMS = open(os.path.join(SOURCE, "LICENSE"), encoding="utf-8").read()
+failures = []
+
+
+def check(what, ok, detail=""):
+    print(("PASS: " if ok else "FAIL: ") + what + (f" ({detail})" if detail and not ok else ""))
+    if not ok:
+        failures.append(what)
+
+
+def read(path):
+    with open(path, encoding="utf-8", errors="replace") as file:
+        return file.read()
+
+
+def edition_components(edition):
+    return [c for c in TABLE["components"] if edition in c["artifacts"]]
+
+
+def owners_version(component, build):
+    """The version the component's owner gives, where the table can be
+    held to one."""
+    if "debian" in component:
+        return subprocess.run(["dpkg-query", "-W", "-f=${Version}", component["debian"]["package"]],
+                              capture_output=True, text=True).stdout
+    if "npm" in component:
+        lock = json.load(open(os.path.join(SOURCE, "package-lock.json")))
+        return lock["packages"][f"node_modules/{component['npm']}"]["version"]
+    if component["id"] == "qtbase":
+        cache = read(os.path.join(build, "CMakeCache.txt"))
+        qt = re.search(r"^ZERKOVAN_QT_MINGW:[A-Z]+=(.*)$", cache, re.M).group(1)
+        impl = read(os.path.join(qt, "lib/cmake/Qt6Core/Qt6CoreConfigVersionImpl.cmake"))
+        return re.search(r'set\(PACKAGE_VERSION "([^"]+)"\)', impl).group(1)
+    return None
+
+
+def table_holds(edition, found, build):
+    """found: component id -> what in the artifact showed it."""
+    expected = {c["id"] for c in edition_components(edition) if "within" not in c}
+    check(f"{edition}: the table names every component the artifacts carry, and carries none they lack",
+          set(found) == expected, f"carried but not named: {sorted(set(found) - expected)}; "
+                                  f"named but not carried: {sorted(expected - set(found))}")
+    for component in edition_components(edition):
+        owner = owners_version(component, build)
+        if owner is None:
+            continue
+        wanted = component["debian"]["version"] if "debian" in component else component["version"]
+        check(f"{edition}: {component['id']} is {wanted} in the table, as its owner says", owner == wanted, owner)
+
+
+def by_file(edition, path):
+    """The table's component that names a file of the artifact."""
+    for component in edition_components(edition):
+        if "within" not in component and path in component["files"]:
+            return component["id"]
+    return None
+
+
+def notices_hold(what, edition, notices, terms):
+    check(f"{what}: the program's terms, as LICENSE words them", TERMS in terms)
+    missing = [c["name"] for c in edition_components(edition)
+               if c["name"] not in notices or c["license"] not in notices]
+    check(f"{what}: the notices name each component and its licence", not missing, missing)
+    def owners_file(component):
+        if "debian" in component:
+            return f"/usr/share/doc/{component['debian']['package']}/copyright"
+        return os.path.join(SOURCE, component["notice"])
+    owners = [c["id"] for c in edition_components(edition) if "within" not in c and
+              read(owners_file(c)) not in notices]
+    check(f"{what}: each component's owners' copyright file is in the notices", not owners, owners)
+    texts = {text for c in edition_components(edition) for text in c.get("texts", [])}
+    absent = [t for t in sorted(texts) if read(f"/usr/share/common-licenses/{t}") not in notices]
+    check(f"{what}: the licence texts {', '.join(sorted(texts))} in full", not absent, absent)
+    if edition == "windows":
+        patch = read(os.path.join(SOURCE, "app/thirdparty/qt6-base-mingw.patch"))
+        check(f"{what}: where Qt's corresponding source is, and the change to it",
+              patch in notices and "qt6-base_6.4.2+dfsg.orig.tar.xz" in notices)
+
+
+def unpacked_zip(zip_path, into):
+    subprocess.run(["unzip", "-q", zip_path, "-d", into], check=True)
+    (top,) = os.listdir(into)
+    return os.path.join(into, top)
+
+
+def windows(build):
+    deploy = os.path.join(build, "deploy")
+    scratch = tempfile.mkdtemp(prefix="zerkovan-notices-")
+    folders = {"the Windows folder": deploy,
+               "the Windows zip": unpacked_zip(glob.glob(os.path.join(build, "Zerkovan-*-windows-x64.zip"))[0],
+                                               os.path.join(scratch, "zip"))}
+    msi = glob.glob(os.path.join(build, "Zerkovan-*-x64.msi"))[0]
+    subprocess.run(["msiextract", "-C", os.path.join(scratch, "msi"), msi], check=True, capture_output=True)
+    installed = glob.glob(os.path.join(scratch, "msi", "**", "Zerkovan.exe"), recursive=True)
+    folders["the installer"] = os.path.dirname(installed[0]) if installed else os.path.join(scratch, "msi")
+    found = {}
+    for what, folder in folders.items():
+        dlls = sorted(os.path.relpath(p, folder) for p in glob.glob(os.path.join(folder, "**", "*.dll"),
+                                                                     recursive=True))
+        unnamed = [dll for dll in dlls if by_file("windows", dll) is None]
+        check(f"{what}: every DLL is named in the table ({len(dlls)})", dlls and not unnamed, unnamed)
+        for dll in dlls:
+            found.setdefault(by_file("windows", dll), dll)
+        translation = os.path.join("translations", "qtbase_bg.qm")
+        if os.path.exists(os.path.join(folder, translation)):
+            found.setdefault(by_file("windows", translation), translation)
+        notices = os.path.join(folder, "THIRD-PARTY-NOTICES.txt")
+        terms = os.path.join(folder, "LICENSE.txt")
+        if not (os.path.exists(notices) and os.path.exists(terms)):
+            check(f"{what}: THIRD-PARTY-NOTICES.txt and LICENSE.txt beside Zerkovan.exe", False)
+            continue
+        notices_hold(what, "windows", read(notices), read(terms))
+    found.pop(None, None)
+    table_holds("windows", found, build)
+    return ["Zerkovan-*-windows-x64.zip", "Zerkovan-*-x64.msi", "deploy/Zerkovan.exe"]
+
+
+def web(build):
+    site = os.path.join(build, "site")
+    found = {}
+    metas = glob.glob(os.path.join(build, "web", "*.js.meta.json"))
+    check("esbuild's list of what went into each bundle", len(metas) == 2, metas)
+    for meta in metas:
+        for path in json.load(open(meta))["inputs"]:
+            if path.startswith("node_modules/"):
+                parts = path.split("/")
+                package = "/".join(parts[1:3]) if parts[1].startswith("@") else parts[1]
+                named = [c["id"] for c in edition_components("web") if c.get("npm") == package]
+                found.setdefault(named[0] if named else package, path)
+    map_path = os.path.join(build, "web", "zerkovan.wasm.map")
+    check("the linker's map of the module", os.path.exists(map_path))
+    link_map = read(map_path) if os.path.exists(map_path) else ""
+    for archive in sorted(set(re.findall(r"(/\S+?\.a)\(", link_map))):
+        owner = subprocess.run(["dpkg", "-S", archive], capture_output=True, text=True).stdout.split(":")[0]
+        named = [c["id"] for c in edition_components("web") if c.get("debian", {}).get("package") == owner]
+        check(f"{os.path.basename(archive)} ({owner}), linked into the module, is named in the table", named)
+        found.setdefault(named[0] if named else owner, archive)
+    for font in glob.glob(os.path.join(site, "*.woff2")):
+        named = by_file("web", os.path.basename(font))
+        check(f"the font {os.path.basename(font)} is named in the table", named)
+        found.setdefault(named or font, font)
+    table_holds("web", found, build)
+    scratch = tempfile.mkdtemp(prefix="zerkovan-notices-")
+    for what, folder in {"the site": site, "the web zip": unpacked_zip(
+            glob.glob(os.path.join(build, "Zerkovan-*-web.zip"))[0], scratch)}.items():
+        if not all(os.path.exists(os.path.join(folder, f)) for f in ("NOTICES.txt", "LICENSE.txt")):
+            check(f"{what}: NOTICES.txt and LICENSE.txt beside index.html", False)
+            continue
+        notices_hold(what, "web", read(os.path.join(folder, "NOTICES.txt")), read(os.path.join(folder, "LICENSE.txt")))
+    single = read(glob.glob(os.path.join(build, "Zerkovan-[0-9]*.html"))[0])
+    comment = re.match(r"<!DOCTYPE html>\n<!--\n(.*?)-->", single, re.S)
+    if comment:
+        notices_hold("the single file", "web", comment.group(1), comment.group(1))
+    else:
+        check("the single file: the terms and notices in a comment after its doctype", False)
+    return ["Zerkovan-*-web.zip", "Zerkovan-[0-9]*.html"]
+
+
+def deb(build):
+    (package,) = glob.glob(os.path.join(build, "zerkovan_*.deb"))
+    scratch = tempfile.mkdtemp(prefix="zerkovan-notices-")
+    subprocess.run(["dpkg-deb", "-x", package, scratch], check=True)
+    copyright_file = read(os.path.join(scratch, "usr/share/doc/zerkovan/copyright"))
+    indented = "\n".join(" " + line if line.strip() else " ." for line in TERMS.rstrip("\n").split("\n"))
+    check("the .deb: its copyright file, machine-readable, holds the program's terms as LICENSE words them",
+          copyright_file.startswith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/")
+          and indented in copyright_file)
+    return ["zerkovan_*.deb"]
+
+
+def sboms_hold(build, patterns, edition):
+    for pattern in patterns:
+        for artifact in glob.glob(os.path.join(build, pattern)):
+            name = os.path.basename(artifact)
+            path = os.path.join(build, name + ".spdx.json")
+            if not os.path.exists(path):
+                check(f"{name}: its software bill of materials beside it", False)
+                continue
+            document = json.load(open(path))
+            with open(artifact, "rb") as file:
+                digest = hashlib.sha256(file.read()).hexdigest()
+            described = document["packages"][0]
+            carried = {p["name"] for p in document["packages"][1:]}
+            expected = {c["name"] for c in edition_components(edition) if edition != "deb" and
+                        (not name.endswith(".exe") or name in c.get("files", []))}
+            check(f"{name}: an SPDX 2.3 bill of materials of its SHA-256 and all the table says it carries",
+                  document["spdxVersion"] == "SPDX-2.3" and described["checksums"][0]["checksumValue"] == digest
+                  and carried == expected, sorted(carried ^ expected))
+
+
+def main(edition, build):
+    check("the source tree's LICENSES/LicenseRef-Zerkovan.txt words the terms as LICENSE does",
+          read(os.path.join(SOURCE, "LICENSES/LicenseRef-Zerkovan.txt")) == TERMS)
+    patterns = {"windows": windows, "web": web, "deb": deb}[edition](build)
+    sboms_hold(build, patterns, edition)
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3 or sys.argv[1] not in ("windows", "web", "deb"):
+        sys.exit(__doc__)
+    main(sys.argv[1], sys.argv[2])
