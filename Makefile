@@ -68,7 +68,7 @@ node_modules: package-lock.json
 package: build
 	@umask 022 && cd $(BUILD_DIR) && cpack -G DEB >/dev/null
 	@cd $(BUILD_DIR) && sha256sum zerkovan_*.deb >SHA256SUMS && cat SHA256SUMS
-	@cd $(BUILD_DIR) && for deb in zerkovan_*.deb; do python3 $(CURDIR)/cmake/notices.py sbom deb $$deb $$deb.spdx.json; done
+	@cd $(BUILD_DIR) && for deb in zerkovan_*.deb; do /usr/bin/python3 $(CURDIR)/cmake/notices.py sbom deb $$deb $$deb.spdx.json; done
 
 # Every file's copyright and licence (reuse lint); formatting and
 # clang-tidy's checks (.clang-tidy) over the project's own
@@ -156,7 +156,7 @@ windows: deps
 	@umask 022 && cmake --build $(WINDOWS_DIR) --target zip msi >/dev/null
 	@cd $(WINDOWS_DIR) && sha256sum Zerkovan-*.zip Zerkovan-*.msi deploy/Zerkovan.exe >SHA256SUMS
 	@cd $(WINDOWS_DIR) && for artifact in Zerkovan-*.zip Zerkovan-*.msi deploy/Zerkovan.exe; do \
-		python3 $(CURDIR)/cmake/notices.py sbom windows $$artifact $$(basename $$artifact).spdx.json; done
+		/usr/bin/python3 $(CURDIR)/cmake/notices.py sbom windows $$artifact $$(basename $$artifact).spdx.json; done
 	@echo "wrote $(WINDOWS_DIR)/deploy, $$(cd $(WINDOWS_DIR) && ls Zerkovan-*.zip Zerkovan-*.msi | tr '\n' ' ')and SHA256SUMS"
 
 # The .deb, the zip, the installer and Zerkovan.exe, built twice from the last

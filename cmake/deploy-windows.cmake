@@ -52,7 +52,6 @@ install(CODE [[
 # The names go in sorted, and the times as UTC.
 # Beside the program: its terms, and the notices of everything in the folder
 # that is other people's work (app/thirdparty/components.json).
-find_program(ZERKOVAN_PYTHON python3 REQUIRED)
 set(notices ${CMAKE_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 add_custom_command(OUTPUT ${notices}
     COMMAND ${ZERKOVAN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/notices.py notices windows ${notices}

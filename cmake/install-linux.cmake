@@ -33,7 +33,6 @@ add_custom_target(zerkovan_docs ALL DEPENDS ${compressed_files})
 install(FILES ${compressed}/zerkovan.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The copyright file, in Debian's machine-readable form, with the program's
 # terms as LICENSE words them.
-find_program(ZERKOVAN_PYTHON python3 REQUIRED)
 set(copyright ${ZERKOVAN_GENERATED_APP}/debian/copyright)
 add_custom_command(OUTPUT ${copyright}
     COMMAND ${ZERKOVAN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/notices.py copyright ${copyright}

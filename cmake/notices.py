@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 # SPDX-License-Identifier: LicenseRef-Zerkovan
 

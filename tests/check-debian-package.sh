@@ -20,8 +20,8 @@ rm -f "$build"/zerkovan_*.deb
 (umask 022 && cd "$build" && cpack -G DEB >/dev/null) || { fail "cpack could not make the package"; exit 1; }
 deb=$(ls "$build"/zerkovan_*_*.deb)
 pass "made $(basename "$deb")"
-python3 "$source/cmake/notices.py" sbom deb "$deb" "$deb.spdx.json" || fail "no bill of materials"
-python3 "$source/tests/check-notices.py" deb "$build" || failed=1
+/usr/bin/python3 "$source/cmake/notices.py" sbom deb "$deb" "$deb.spdx.json" || fail "no bill of materials"
+/usr/bin/python3 "$source/tests/check-notices.py" deb "$build" || failed=1
 
 lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$unpacked.lintian" 2>&1
 status=$?

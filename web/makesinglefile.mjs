@@ -30,8 +30,8 @@ function replaceOnce(text, from, to) {
     return text.slice(0, at) + to + text.slice(at + from.length);
 }
 
-const style = replaceOnce(read('style.css').toString('utf8'), 'url(liberation-serif.woff2)',
-    `url("${dataUrl('liberation-serif.woff2', 'font/woff2')}")`);
+const style = replaceOnce(read('style.css').toString('utf8'), 'url(zerkovan-serif.woff2)',
+    `url("${dataUrl('zerkovan-serif.woff2', 'font/woff2')}")`);
 // The grapheme rules and the translated engine first: the page finds them
 // in place of loading them.
 const script = ['graphemes.js', 'zerkovan.wasm.js', 'zerkovan.js'].map((name) => read(name).toString('utf8')).join('\n');
