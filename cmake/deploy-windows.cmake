@@ -35,6 +35,17 @@ install(FILES ${ZERKOVAN_QTBASE_BG} DESTINATION translations)
 # Beside the executables in the build folder too, for the tests.
 file(COPY ${ZERKOVAN_QTBASE_BG} DESTINATION ${CMAKE_BINARY_DIR}/translations)
 
+# Beside the program: its terms, and the notices of everything in the folder
+# that is other people's work (app/thirdparty/components.json).
+set(notices ${CMAKE_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
+add_custom_command(OUTPUT ${notices}
+    COMMAND ${ZERKOVAN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/notices.py notices windows ${notices}
+    DEPENDS ${PROJECT_SOURCE_DIR}/cmake/notices.py ${PROJECT_SOURCE_DIR}/app/thirdparty/components.json
+            ${PROJECT_SOURCE_DIR}/app/thirdparty/qt6-base-mingw.patch ${PROJECT_SOURCE_DIR}/LICENSE VERBATIM)
+add_custom_target(zerkovan_notices ALL DEPENDS ${notices})
+install(FILES ${notices} DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+
 # The zip and the installer's cabinet keep each file's time: the last
 # commit's, not the build's.
 install(CODE [[
@@ -50,17 +61,6 @@ install(CODE [[
 # writes the builder's user and group into every entry and has no option
 # against it here; zip -X leaves them out, with the extended time stamps.
 # The names go in sorted, and the times as UTC.
-# Beside the program: its terms, and the notices of everything in the folder
-# that is other people's work (app/thirdparty/components.json).
-set(notices ${CMAKE_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
-add_custom_command(OUTPUT ${notices}
-    COMMAND ${ZERKOVAN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/notices.py notices windows ${notices}
-    DEPENDS ${PROJECT_SOURCE_DIR}/cmake/notices.py ${PROJECT_SOURCE_DIR}/app/thirdparty/components.json
-            ${PROJECT_SOURCE_DIR}/app/thirdparty/qt6-base-mingw.patch ${PROJECT_SOURCE_DIR}/LICENSE VERBATIM)
-add_custom_target(zerkovan_notices ALL DEPENDS ${notices})
-install(FILES ${notices} DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-
 find_program(ZERKOVAN_ZIP zip REQUIRED)
 add_custom_target(zip
     COMMAND ${CMAKE_COMMAND} -E rm -f ${ZERKOVAN_WINDOWS_PACKAGE}.zip ${ZERKOVAN_WINDOWS_PACKAGE}
