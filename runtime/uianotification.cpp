@@ -18,40 +18,25 @@ template <typename Function> Function lookUp(HMODULE library, const char *name)
     return reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(library, name)));
 }
 
-// Releases what a notification took, whichever way it leaves.
-class Taken
+// A string made for the notification, given back whichever way it leaves.
+struct Text
 {
-public:
-    explicit Taken(const Functions &functions)
-        : m_functions(functions)
+    Text(const Functions &functions, const QString &text)
+        : functions(functions),
+          value(functions.allocString(reinterpret_cast<const OLECHAR *>(text.utf16()),
+                                      UINT(text.size())))
     {
     }
-    ~Taken()
+    ~Text()
     {
-        for (BSTR text : m_texts) {
-            if (text != nullptr)
-                m_functions.freeString(text);
-        }
-        if (provider != nullptr)
-            provider->Release();
+        if (value != nullptr)
+            functions.freeString(value);
     }
-    Taken(const Taken &) = delete;
-    Taken &operator=(const Taken &) = delete;
+    Text(const Text &) = delete;
+    Text &operator=(const Text &) = delete;
 
-    BSTR text(const QString &value)
-    {
-        BSTR made = m_functions.allocString(reinterpret_cast<const OLECHAR *>(value.utf16()),
-                                            UINT(value.size()));
-        m_texts[m_count++] = made;
-        return made;
-    }
-
-    IUnknown *provider = nullptr;
-
-private:
-    const Functions &m_functions;
-    BSTR m_texts[2] = {nullptr, nullptr};
-    int m_count = 0;
+    const Functions &functions;
+    const BSTR value;
 };
 
 } // namespace
@@ -82,17 +67,17 @@ bool RaiseNotification(QWidget *window, const QString &text)
     QWidget *topLevel = window->window();
     if (!topLevel->isVisible())
         return false;
-    Taken taken(functions);
+    IUnknown *provider = nullptr;
     const HWND handle = reinterpret_cast<HWND>(topLevel->winId());
-    if (FAILED(functions.hostProviderFromHwnd(handle, &taken.provider)) ||
-        taken.provider == nullptr)
+    if (FAILED(functions.hostProviderFromHwnd(handle, &provider)) || provider == nullptr)
         return false;
-    BSTR display = taken.text(text);
-    BSTR activity = taken.text(QStringLiteral("Zerkovan.Verdict"));
-    if (display == nullptr || activity == nullptr)
-        return false;
-    return SUCCEEDED(functions.raiseNotificationEvent(taken.provider, ActionCompleted, MostRecent,
-                                                      display, activity));
+    const Text display(functions, text);
+    const Text activity(functions, QStringLiteral("Zerkovan.Verdict"));
+    const bool raised = display.value != nullptr && activity.value != nullptr &&
+                        SUCCEEDED(functions.raiseNotificationEvent(
+                            provider, ActionCompleted, MostRecent, display.value, activity.value));
+    provider->Release();
+    return raised;
 }
 
 } // namespace zerkovan::uia

@@ -10,7 +10,7 @@
 //   usage: node check-browser.mjs chromium|firefox|webkit SITE AXE_SCRIPT LOCALES
 // WebKit needs an X display (tests/xvfb-session.sh gives one). The single
 // file is looked for beside SITE, where make web writes it.
-import { fromDisk, hosts, jitless, offline, offlineWithoutFeatures, privacy, slowNetwork, update, withoutJavaScript }
+import { fromDisk, hosts, jitless, offline, workerCache, privacy, slowNetwork, update, withoutJavaScript }
     from './delivery.mjs';
 import { insertions, languageTags, separator, withoutSegmenter } from './input.mjs';
 import { closeBrowsers, failed, setting, Visit } from './visit.mjs';
@@ -42,7 +42,7 @@ await withoutSegmenter();
 await languageTags();
 await hosts();
 await slowNetwork();
-await offlineWithoutFeatures();
+await workerCache();
 await update();
 await jitless();
 await fromDisk();

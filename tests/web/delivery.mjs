@@ -50,7 +50,7 @@ const kept = (visit, ...files) => visit.wait(() => visit.js(async (files) => {
     return cache && (await Promise.all(files.map((file) => cache.match(file)))).every(Boolean);
 }, files));
 
-export async function offlineWithoutFeatures() {
+export async function workerCache() {
     await visiting('a first visit without WebAssembly and Intl.Segmenter', { preload: NoWebAssembly + NoSegmenter },
         async (visit, what) => {
             check(`${what}: the service worker keeps the grapheme rules and the translated engine`,
