@@ -3,6 +3,8 @@
 
 #include "characterlimit.h"
 
+#include "inputrule.h"
+
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
 #include <algorithm>
@@ -12,87 +14,21 @@ namespace zerkovan {
 
 namespace {
 
-bool isLineBreak(QChar c)
+std::u16string_view utf16(const QString &text)
 {
-    switch (c.unicode()) {
-    case u'\n':
-    case u'\r':
-    case u'\v':
-    case u'\f':
-    case 0x0085: // next line
-    case 0x2028: // line separator
-    case 0x2029: // paragraph separator
-        return true;
-    default:
-        return false;
-    }
+    return {reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())};
 }
 
-// An edit replaces `removed` characters of the old text at `start` with
-// `inserted` characters: new = old[0, start) + inserted + old[start + removed, end).
-struct Edit
+std::vector<std::size_t> graphemeBoundaries(std::u16string_view text)
 {
-    qsizetype start = 0;
-    qsizetype inserted = 0;
-    qsizetype removed = 0;
-};
-
-bool editFits(const QString &before, const QString &after, const Edit &edit)
-{
-    return edit.start >= 0 &&
-           QStringView(after).left(edit.start) == QStringView(before).left(edit.start) &&
-           QStringView(after).mid(edit.start + edit.inserted) ==
-               QStringView(before).mid(edit.start + edit.removed);
-}
-
-// The smallest edit that turns before into after. Inside a run of equal
-// characters it could stand in several places; typing and pasting leave the
-// cursor at the end of what they inserted, so the place that ends at the
-// cursor is taken when it fits. An assistive tool sets the whole text and
-// leaves the cursor at its end, where the first difference is taken.
-Edit editBetween(const QString &before, const QString &after, qsizetype cursor)
-{
-    const qsizetype shorter = std::min(before.size(), after.size());
-    qsizetype prefix = 0;
-    while (prefix < shorter && before[prefix] == after[prefix])
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < shorter - prefix &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-        ++suffix;
-    Edit edit{prefix, after.size() - prefix - suffix, before.size() - prefix - suffix};
-    Edit atCursor = edit;
-    atCursor.start = cursor - edit.inserted;
-    if (atCursor.start < edit.start && editFits(before, after, atCursor))
-        return atCursor;
-    return edit;
-}
-
-QString withoutControlCharacters(QStringView text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.category() != QChar::Other_Control)
-            kept += c;
-    }
-    return kept;
-}
-
-// Where each user-perceived character (grapheme cluster) starts; the last
-// entry is the end of the text, which is always a boundary.
-std::vector<qsizetype> graphemeBoundaries(const QString &text)
-{
-    std::vector<qsizetype> boundaries{0};
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    std::vector<std::size_t> boundaries{0};
+    const QString string = QString::fromUtf16(text.data(), qsizetype(text.size()));
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, string);
     while (finder.toNextBoundary() > 0)
-        boundaries.push_back(finder.position());
+        boundaries.push_back(std::size_t(finder.position()));
+    if (boundaries.back() != text.size())
+        boundaries.push_back(text.size());
     return boundaries;
-}
-
-qsizetype graphemeCount(const QString &text)
-{
-    return qsizetype(graphemeBoundaries(text).size()) - 1;
 }
 
 } // namespace
@@ -109,31 +45,10 @@ CharacterLimit::CharacterLimit(int limit, QLineEdit *box)
 
 QValidator::State CharacterLimit::validate(QString &text, int &cursor) const
 {
-    const Edit edit = editBetween(m_held, text, std::clamp<qsizetype>(cursor, 0, text.size()));
-    QStringView inserted = QStringView(text).mid(edit.start, edit.inserted);
-    if (const auto lineBreak = std::find_if(inserted.begin(), inserted.end(), isLineBreak);
-        lineBreak != inserted.end())
-        inserted = inserted.left(lineBreak - inserted.begin());
-    const QString kept = withoutControlCharacters(inserted);
-    const QString before = text.left(edit.start);
-    const QString after = text.mid(edit.start + edit.inserted);
-
-    // Whole characters of the insertion, as many as fit.
-    const std::vector<qsizetype> bounds = graphemeBoundaries(kept);
-    auto count = qsizetype(bounds.size()) - 1;
-    QString mended;
-    for (;; --count) {
-        mended = before + kept.left(bounds[std::size_t(count)]) + after;
-        if (count == 0 || graphemeCount(mended) <= m_limit)
-            break;
-    }
-    cursor = int(edit.start + bounds[std::size_t(count)]);
-    // Only a box that held too much before the edit is still over.
-    if (graphemeCount(mended) > m_limit) {
-        mended.truncate(graphemeBoundaries(mended)[std::size_t(m_limit)]);
-        cursor = std::min(cursor, int(mended.size()));
-    }
-    text = mended;
+    const AdmittedEdit admitted = AdmitEdit(
+        utf16(m_held), utf16(text), std::size_t(std::max(cursor, 0)), m_limit, graphemeBoundaries);
+    text = QString::fromUtf16(admitted.text.data(), qsizetype(admitted.text.size()));
+    cursor = int(admitted.cursor);
     return Acceptable;
 }
 

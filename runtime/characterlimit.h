@@ -22,12 +22,9 @@ public:
     // each edit inserted, wherever the edit leaves the cursor.
     CharacterLimit(int limit, QLineEdit *box);
 
-    // Of what the edit inserted it keeps the part before the first line break,
-    // without control characters, and then as many whole user-perceived
-    // characters as fit beside what the box already held. An edit that would
-    // add a character to a full box thus leaves it as it was, and the cursor
-    // ends after what was kept of the insertion. Never rejects: every path into
-    // the box, including one that cannot be undone, gets the mended text.
+    // Admits the edit as AdmitEdit (inputrule.h) says. Never rejects: every
+    // path into the box, including one that cannot be undone, gets the
+    // mended text.
     State validate(QString &text, int &cursor) const override;
 
 private:

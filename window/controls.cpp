@@ -5,6 +5,7 @@
 
 #include "characterlimit.h"
 #include "inputbox.h"
+#include "inputrule.h"
 #include "layout.h"
 #include "readonlybox.h"
 
@@ -17,8 +18,6 @@
 namespace zerkovan {
 
 namespace {
-
-constexpr int InputBoxMaxLength = 2;
 
 QString fromUtf8(const char *text)
 {

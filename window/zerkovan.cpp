@@ -11,6 +11,7 @@
 #include "statusnotice.h"
 #include "textbox.h"
 #include "twips.h"
+#include "verdict.h"
 
 #include <QDir>
 #include <QIcon>
@@ -141,9 +142,7 @@ void Zerkovan::ShowTriangle()
         ShowRunError(this, MessageOf(result));
         return;
     }
-    // The rows are not read out: only the last line, the verdict.
-    const std::string_view output = m_state.output;
-    const std::string_view verdict = output.substr(output.rfind('\n') + 1);
+    const std::string_view verdict = VerdictOf(m_state.output);
     m_verdict->say(QString::fromUtf8(verdict.data(), qsizetype(verdict.size())));
 }
 
