@@ -1,39 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 # SPDX-License-Identifier: LicenseRef-Zerkovan
 
-# The folder a Windows user unzips and runs: Zerkovan.exe with the Qt
-# libraries, the platform and style plugins, the MinGW runtime and Qt's
-# Bulgarian texts beside it. Qt's deployment tool does not run on a Linux
-# host for a MinGW build, so these rules name each file.
+# The folder a Windows user unzips and runs: Zerkovan.exe, which needs
+# nothing beside it, with its terms and notices.
 install(TARGETS zerkovan RUNTIME DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-        DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
-
-foreach(runtime_dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime_dll}
-                    OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
-        message(FATAL_ERROR "MinGW runtime ${runtime_dll} not found")
-    endif()
-    get_filename_component(path "${path}" REALPATH)
-    install(FILES ${path} DESTINATION .)
-    # Debian ships them with their debugging symbols: 25 MB, mostly those.
-    install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded
-                                  \${CMAKE_INSTALL_PREFIX}/${runtime_dll} COMMAND_ERROR_IS_FATAL ANY)")
-    get_filename_component(dir "${path}" DIRECTORY)
-    list(APPEND ZERKOVAN_RUNTIME_DLL_DIRS ${dir})
-endforeach()
-list(REMOVE_DUPLICATES ZERKOVAN_RUNTIME_DLL_DIRS)
-set(ZERKOVAN_RUNTIME_DLL_DIRS ${ZERKOVAN_RUNTIME_DLL_DIRS} CACHE INTERNAL "")
-
-# The .qm files are the same on every platform: take the build machine's.
-find_file(ZERKOVAN_QTBASE_BG qtbase_bg.qm PATHS ${QT_HOST_PATH}/share/qt6/translations
-          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
-install(FILES ${ZERKOVAN_QTBASE_BG} DESTINATION translations)
-# Beside the executables in the build folder too, for the tests.
-file(COPY ${ZERKOVAN_QTBASE_BG} DESTINATION ${CMAKE_BINARY_DIR}/translations)
 
 # Beside the program: its terms, and the notices of everything in the folder
 # that is other people's work (app/thirdparty/components.json).
@@ -41,7 +11,7 @@ set(notices ${CMAKE_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 add_custom_command(OUTPUT ${notices}
     COMMAND ${ZERKOVAN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/notices.py notices windows ${notices}
     DEPENDS ${PROJECT_SOURCE_DIR}/cmake/notices.py ${PROJECT_SOURCE_DIR}/app/thirdparty/components.json
-            ${PROJECT_SOURCE_DIR}/app/thirdparty/qt6-base-mingw.patch ${PROJECT_SOURCE_DIR}/LICENSE VERBATIM)
+            ${PROJECT_SOURCE_DIR}/LICENSE VERBATIM)
 add_custom_target(zerkovan_notices ALL DEPENDS ${notices})
 install(FILES ${notices} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
@@ -72,6 +42,7 @@ add_custom_target(zip
 # The installer for whole labs, made from the installed folder (make windows).
 add_custom_target(msi
     COMMAND ${CMAKE_COMMAND} -DDEPLOY=${CMAKE_BINARY_DIR}/deploy -DVERSION=${ZERKOVAN_VERSION}
+            -DARCH=${ZERKOVAN_WINDOWS_ARCH}
             -DSOURCE=${PROJECT_SOURCE_DIR} -DOUTPUT=${CMAKE_BINARY_DIR}/${ZERKOVAN_MSI}
             -P ${PROJECT_SOURCE_DIR}/cmake/msi.cmake
     COMMENT "Making ${ZERKOVAN_MSI}" VERBATIM)

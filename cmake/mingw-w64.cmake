@@ -1,31 +1,31 @@
 # SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 # SPDX-License-Identifier: LicenseRef-Zerkovan
 
-# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads).
-# Qt for MinGW is found through ZERKOVAN_QT_MINGW (a folder, given on the
-# command line or in the environment); the host tools (moc, rcc, uic) come
-# from the build machine's own Qt.
+# Cross-compiling for Windows with Debian's MinGW-w64 (the win32 thread
+# model: the program has one thread). The release is one 32-bit executable,
+# which runs on Windows 7 SP1 to 11, on 32-bit and 64-bit machines alike.
+# ZERKOVAN_WINDOWS_ARCH=x86_64 makes a 64-bit twin of it from the same
+# sources, for a host whose Wine cannot run 32-bit programs.
+set(ZERKOVAN_WINDOWS_ARCH i686 CACHE STRING "i686 (the release) or x86_64")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZERKOVAN_WINDOWS_ARCH)
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_SYSTEM_PROCESSOR ${ZERKOVAN_WINDOWS_ARCH})
+set(triplet ${ZERKOVAN_WINDOWS_ARCH}-w64-mingw32)
+set(CMAKE_C_COMPILER ${triplet}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${triplet}-g++-win32)
+set(CMAKE_RC_COMPILER ${triplet}-windres)
 
-if(NOT ZERKOVAN_QT_MINGW)
-    set(ZERKOVAN_QT_MINGW $ENV{ZERKOVAN_QT_MINGW})
-endif()
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZERKOVAN_QT_MINGW)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${ZERKOVAN_QT_MINGW})
+set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
-set(CMAKE_PREFIX_PATH ${ZERKOVAN_QT_MINGW})
-set(QT_HOST_PATH /usr)
-set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# No time stamp in the PE header of the program or a DLL: built twice, the
-# program is the same file.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -Wl,--no-insert-timestamp)
-set(CMAKE_SHARED_LINKER_FLAGS_INIT -Wl,--no-insert-timestamp)
+# The headers refuse what Windows 7 lacks: anything newer is looked up at
+# run time. SSE2 arithmetic rounds doubles as every other build does, not
+# in the x87's 80 bits. MinGW's own printf and scanf, not msvcrt's.
+set(CMAKE_CXX_FLAGS_INIT "-D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -DUNICODE -D_UNICODE -D__USE_MINGW_ANSI_STDIO=1 -msse2 -mfpmath=sse")
+set(CMAKE_RC_FLAGS_INIT "-D_WIN32_WINNT=0x0601 -DWINVER=0x0601")
+# No DLL beside the program: the GCC runtime and libstdc++ are linked in.
+# No time stamp in the PE header: built twice, the program is the same file.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")

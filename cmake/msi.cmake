@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: LicenseRef-Zerkovan
 
 # Makes the Windows installer from the deploy folder with msitools.
-#   cmake -DDEPLOY=<folder> -DVERSION=<version> -DSOURCE=<checkout> -DOUTPUT=<file.msi> -P msi.cmake
+#   cmake -DDEPLOY=<folder> -DVERSION=<version> -DSOURCE=<checkout> -DOUTPUT=<file.msi>
+#         -DARCH=i686|x86_64 -P msi.cmake
 # The product code follows the version, so each version has its own; the
 # package code follows everything packed, so two builds of one commit give
 # the same installer and any other installer has another code.
@@ -10,6 +11,19 @@
 # wixl (msitools 0.101) takes its time stamps from the clock and draws the
 # package code at random, whatever Package/@Id says: it runs on a clock set
 # to SOURCE_DATE_EPOCH, and msibuild then sets the package code.
+# A 32-bit program installs into Program Files on 32-bit Windows and into
+# Program Files (x86) on 64-bit Windows.
+if(ARCH STREQUAL x86_64)
+    set(wixl_arch x64)
+    set(win64 yes)
+    set(program_files ProgramFiles64Folder)
+    set(platform x64)
+else()
+    set(wixl_arch x86)
+    set(win64 no)
+    set(program_files ProgramFilesFolder)
+    set(platform Intel)
+endif()
 foreach(tool wixl msibuild faketime)
     find_program(${tool}_program ${tool} REQUIRED)
 endforeach()
@@ -31,7 +45,7 @@ foreach(file ${deployed})
     get_filename_component(folder "${file}" DIRECTORY)
     string(MAKE_C_IDENTIFIER "${file}" id)
     string(APPEND components_${folder}
-           "      <Component Id=\"c_${id}\" Guid=\"*\" Win64=\"yes\">"
+           "      <Component Id=\"c_${id}\" Guid=\"*\" Win64=\"${win64}\">"
            "<File Id=\"f_${id}\" Source=\"$(var.DeployDir)/${file}\" KeyPath=\"yes\"/></Component>\n")
     string(APPEND references "      <ComponentRef Id=\"c_${id}\"/>\n")
     list(APPEND folders "${folder}")
@@ -76,10 +90,11 @@ string(TIMESTAMP clock "@%Y-%m-%d %H:%M:%S" UTC) # SOURCE_DATE_EPOCH's, in CMake
 file(REMOVE ${OUTPUT})
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
                         ${faketime_program} -f ${clock}
-                        ${wixl_program} --arch x64 -o ${OUTPUT}
+                        ${wixl_program} --arch ${wixl_arch} -o ${OUTPUT}
                         -D Version=${VERSION} -D ProductCode=${product_code}
-                        -D DeployDir=deploy -D IconFile=zerkovan.ico zerkovan.wxs files.wxs
+                        -D DeployDir=deploy -D IconFile=zerkovan.ico -D Win64=${win64}
+                        -D ProgramFilesFolder=${program_files} zerkovan.wxs files.wxs
                 WORKING_DIRECTORY ${scratch} COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${msibuild_program} ${OUTPUT} -s "Zerkovan ${VERSION}"
-                        www.dorvelan.example "x64;1033" "{${package_code}}"
+                        www.dorvelan.example "${platform};1033" "{${package_code}}"
                 COMMAND_ERROR_IS_FATAL ANY)

@@ -72,19 +72,6 @@ def notices(edition):
         if within:
             out.append("    and, built into it:")
             out.extend(listed(c, "      ") for c in within)
-    qt = next((c for c in top if c["id"] == "qtbase"), None)
-    if qt:
-        out.append(rule("Qt"))
-        out.append(
-            "Zerkovan uses the Qt library, version 6.4.2, under the GNU Lesser General Public\n"
-            "License, version 3 (LGPL 3); its text, and that of the GNU General Public License,\n"
-            "version 3, which it builds on, are at the end of this file. Qt is in Qt6Core.dll,\n"
-            "Qt6Gui.dll, Qt6Widgets.dll, platforms/qwindows.dll and styles/qwindowsvistastyle.dll:\n"
-            "Zerkovan.exe loads whichever of them stand beside it, so that you may put a version\n"
-            "of Qt of your own in their place.\n\n"
-            "This Qt is modified. Its corresponding source is " + qt["source"] + ".\n"
-            "The change, in full:\n\n" + read(os.path.join(SOURCE, qt["modified"])) + "\n"
-            "The configuration it was built with:\n\n" + qt["configure"] + "\n")
     for component in top:
         out.append(rule(f"{component['name']} {component['version']}"))
         out.append(f"Licence: {component['license']}\nSource: {component['source']}\n\n")

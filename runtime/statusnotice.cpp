@@ -3,10 +3,6 @@
 
 #include "statusnotice.h"
 
-#ifdef Q_OS_WIN
-#include "uianotification.h"
-#endif
-
 namespace zerkovan {
 
 StatusNotice::StatusNotice(QWidget *parent)
@@ -21,9 +17,6 @@ void StatusNotice::say(const QString &text)
     hide();
     setText(text);
     show();
-#ifdef Q_OS_WIN
-    uia::RaiseNotification(this, text);
-#endif
 }
 
 void StatusNotice::clear()

@@ -6,8 +6,7 @@
 // platform's way is here. Unseen (it has no size) and out of the tab order,
 // it is a notification to assistive tools, which Orca reads out as it is
 // shown; say() shows it anew each time, so that the same verdict twice is
-// told twice. On Windows, where Qt raises no notification for it, say() also
-// raises a UI Automation notification (uianotification.h).
+// told twice.
 #pragma once
 
 #include <QLabel>

@@ -11,35 +11,20 @@
 #include <QPushButton>
 #include <QTest>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-// After windows.h, which it needs.
-#include <psapi.h>
-#else
 #include <unistd.h>
-#endif
 
 using namespace zerkovan;
 
 namespace {
 
-// Resident memory (the working set on Windows) in bytes, or -1 where the
-// system does not say.
+// Resident memory in bytes, or -1 where the system does not say.
 qint64 residentBytes()
 {
-#ifdef Q_OS_WIN
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
-        return -1;
-    return qint64(counters.WorkingSetSize);
-#else
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
         return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : -1;
-#endif
 }
 
 } // namespace

@@ -17,6 +17,16 @@ inline constexpr const char *OutputBoxName = "Резултат";
 inline constexpr const char *TaskStatementBoxName = "Условие на задачата";
 inline constexpr const char *MottoBoxName = "Мото";
 
+// The text boxes' context menu, where the system's own would speak the
+// system's language (Windows); Qt takes its Bulgarian texts from its own
+// translation.
+inline constexpr const char *UndoCommand = "Отмени";
+inline constexpr const char *CutCommand = "Изрежи";
+inline constexpr const char *CopyCommand = "Копирай";
+inline constexpr const char *PasteCommand = "Постави";
+inline constexpr const char *DeleteCommand = "Изтрий";
+inline constexpr const char *SelectAllCommand = "Избери всичко";
+
 extern const char *const TaskStatement;
 extern const char *const Motto;
 

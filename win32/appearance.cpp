@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
+#include "appearance.h"
+
+#include "newerwindows.h"
+
+#include <algorithm>
+
+namespace zerkovan::win32 {
+
+namespace {
+
+COLORREF rgb(const layout::Colour &colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+} // namespace
+
+UINT DpiOf(HWND window)
+{
+    if (const auto getDpiForWindow = NewerDpiFunctions().getDpiForWindow)
+        return getDpiForWindow(window);
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return UINT(dpi);
+}
+
+int TwipsToPixels(int twips, UINT dpi)
+{
+    return MulDiv(twips, int(dpi), TwipsPerInch);
+}
+
+RECT PixelsOf(const layout::Twips &twips, UINT dpi)
+{
+    const int left = TwipsToPixels(twips.left, dpi);
+    const int top = TwipsToPixels(twips.top, dpi);
+    return {left, top, left + TwipsToPixels(twips.width, dpi),
+            top + TwipsToPixels(twips.height, dpi)};
+}
+
+int LineWidth(int width, UINT dpi)
+{
+    return std::max(1, MulDiv(width, int(dpi), USER_DEFAULT_SCREEN_DPI));
+}
+
+HFONT MakeWindowFont(UINT dpi)
+{
+    constexpr int Points = 12;
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(Points, int(dpi), 72);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = RUSSIAN_CHARSET; // 204, Cyrillic
+    font.lfOutPrecision = OUT_TT_PRECIS;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    font.lfPitchAndFamily = VARIABLE_PITCH | FF_ROMAN;
+    lstrcpynW(font.lfFaceName, L"Times New Roman", LF_FACESIZE);
+    return CreateFontIndirectW(&font);
+}
+
+bool HighContrastIsOn()
+{
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+Colours CurrentColours()
+{
+    if (HighContrastIsOn()) {
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+        return {face, face, text, face, face, text, text, GetSysColor(COLOR_WINDOWTEXT), text};
+    }
+    return {rgb(layout::WindowColour),       rgb(layout::LabelColour),
+            GetSysColor(COLOR_WINDOWTEXT),   rgb(layout::DisplayButtonColour),
+            rgb(layout::ClearButtonColour),  GetSysColor(COLOR_BTNTEXT),
+            rgb(layout::ButtonBorderColour), rgb(layout::BoxBorderColour),
+            rgb(layout::FocusColour)};
+}
+
+} // namespace zerkovan::win32

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
+// How the window looks at a given DPI and under a given theme: twips to
+// pixels, the window's font, and its colours, which give way to the
+// system's own when a high-contrast theme is on.
+#pragma once
+
+#include "layout.h"
+
+#include <windows.h>
+
+namespace zerkovan::win32 {
+
+inline constexpr int TwipsPerInch = 1440;
+
+// The window's own DPI: per monitor where Windows knows it (10 1607 and
+// later), the system's otherwise.
+UINT DpiOf(HWND window);
+
+int TwipsToPixels(int twips, UINT dpi);
+RECT PixelsOf(const layout::Twips &twips, UINT dpi);
+// A line of `width` pixels at 96 dpi, at least one pixel at any DPI.
+int LineWidth(int width, UINT dpi);
+
+// Times New Roman 12 pt, regular, Cyrillic character set, at `dpi`.
+HFONT MakeWindowFont(UINT dpi);
+
+bool HighContrastIsOn();
+
+struct Colours
+{
+    COLORREF window, label, labelText, displayButton, clearButton, buttonText;
+    COLORREF buttonEdge, boxEdge, focus;
+};
+// The window's colours, or the system's under a high-contrast theme.
+Colours CurrentColours();
+
+} // namespace zerkovan::win32

@@ -1,0 +1,182 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
+// The window's controls: made from the layout table, placed at the window's
+// DPI, coloured from the colour table or, under a high-contrast theme, the
+// system's, and the two buttons drawn in the graphical style.
+#include "appearance.h"
+#include "controlids.h"
+#include "statictexts.h"
+#include "text.h"
+#include "textboxes.h"
+#include "zerkovan.h"
+
+namespace zerkovan::win32 {
+
+namespace {
+
+struct ControlRow
+{
+    int id;
+    const wchar_t *windowClass;
+    const char *text;
+    DWORD style;
+    const layout::Twips *place; // null for a name that takes no room
+};
+
+constexpr DWORD Child = WS_CHILD | WS_VISIBLE;
+constexpr DWORD Label = Child | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX;
+constexpr DWORD Name = Child | SS_LEFT | SS_NOPREFIX;
+constexpr DWORD ReadOnlyBox =
+    Child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | ES_NOHIDESEL;
+constexpr DWORD Button = Child | WS_TABSTOP | BS_OWNERDRAW;
+
+// In the window's order, which is the order of Tab and of names: an edit
+// control is named by the static just before it. The boxes that no label
+// names have a static of their name that takes no room.
+const ControlRow Rows[] = {
+    {Label1_0, L"STATIC", TitleLabelCaption, Label, &layout::Label1_0},
+    {TaskStatementBoxLabel, L"STATIC", TaskStatementBoxName, Name, nullptr},
+    {Text1_0, L"EDIT", nullptr, ReadOnlyBox, &layout::Text1_0},
+    {MottoBoxLabel, L"STATIC", MottoBoxName, Name, nullptr},
+    {Text1_1, L"EDIT", nullptr, ReadOnlyBox & ~DWORD(WS_VISIBLE), &layout::Text1_1},
+    {Label1_1, L"STATIC", RowLabelCaption, Label, &layout::Label1_1},
+    {Text2_0, L"EDIT", nullptr, Child | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, &layout::Text2_0},
+    {OutputBoxLabel, L"STATIC", OutputBoxName, Name, nullptr},
+    {Text2_1, L"EDIT", nullptr, ReadOnlyBox, &layout::Text2_1},
+    {Command1_0, L"BUTTON", DisplayButtonCaption, Button, &layout::Command1_0},
+    {Command1_1, L"BUTTON", ClearButtonCaption, Button, &layout::Command1_1},
+};
+
+} // namespace
+
+void Zerkovan::createControls()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const ControlRow &row : Rows) {
+        const HWND control = CreateWindowExW(
+            0, row.windowClass, row.text ? Utf16(row.text).c_str() : L"", row.style, 0, 0, 0, 0,
+            m_window, reinterpret_cast<HMENU>(INT_PTR(row.id)), instance, nullptr);
+        switch (row.id) {
+        case Label1_0:
+        case Label1_1:
+            Label1.elements[std::size_t(row.id - Label1_0)] = control;
+            break;
+        case Text2_0:
+            AttachTextBox(control, BoxKind::Input);
+            Text2.elements[0] = control;
+            break;
+        case Text2_1:
+        case Text1_0:
+        case Text1_1:
+            // No limit below what the widest output needs.
+            SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+            AttachTextBox(control, BoxKind::ReadOnly);
+            (row.id == Text2_1 ? Text2.elements[1]
+                               : Text1.elements[std::size_t(row.id - Text1_0)]) = control;
+            break;
+        case Command1_0:
+        case Command1_1:
+            Command1.elements[std::size_t(row.id - Command1_0)] = control;
+            break;
+        default:
+            break;
+        }
+    }
+    m_verdict.create(m_window, VerdictStatus);
+    AssignText(Text1(0), Utf16(TaskStatement));
+    AssignText(Text1(1), Utf16(Motto));
+    takeColours();
+    placeControls(DpiOf(m_window));
+    m_lastFocus = Text1(0);
+}
+
+void Zerkovan::placeControls(UINT dpi)
+{
+    const HFONT font = MakeWindowFont(dpi);
+    for (const ControlRow &row : Rows) {
+        const HWND control = GetDlgItem(m_window, row.id);
+        if (row.place) {
+            const RECT place = PixelsOf(*row.place, dpi);
+            SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
+                         place.bottom - place.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        }
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    if (m_font)
+        DeleteObject(m_font);
+    m_font = font;
+}
+
+void Zerkovan::takeColours()
+{
+    const Colours colours = CurrentColours();
+    for (HBRUSH *brush : {&m_windowBrush, &m_labelBrush})
+        if (*brush)
+            DeleteObject(*brush);
+    m_windowBrush = CreateSolidBrush(colours.window);
+    m_labelBrush = CreateSolidBrush(colours.label);
+}
+
+// Labels on their colour; the read-only boxes, which Windows colours as
+// statics, keep a text box's colours, as the input box does.
+LRESULT Zerkovan::colourOf(HDC dc, HWND control)
+{
+    const Colours colours = CurrentColours();
+    if (control == Label1(0) || control == Label1(1)) {
+        SetTextColor(dc, colours.labelText);
+        SetBkColor(dc, colours.label);
+        return reinterpret_cast<LRESULT>(m_labelBrush);
+    }
+    if (GetWindowLongPtrW(control, GWL_STYLE) & ES_READONLY) {
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    SetBkColor(dc, colours.window);
+    return reinterpret_cast<LRESULT>(m_windowBrush);
+}
+
+void Zerkovan::paintBackground(HDC dc) const
+{
+    RECT client;
+    GetClientRect(m_window, &client);
+    FillRect(dc, &client, m_windowBrush);
+}
+
+// A face of the button's colour inside a one-line edge, two lines of the
+// focus colour when it has the focus, pushed in while pressed; the caption
+// centred in the window's font.
+void Zerkovan::drawButton(const DRAWITEMSTRUCT &item) const
+{
+    const Colours colours = CurrentColours();
+    const UINT dpi = DpiOf(m_window);
+    const HDC dc = item.hDC;
+    RECT rect = item.rcItem;
+    const bool focused = (item.itemState & ODS_FOCUS) != 0;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const int line = LineWidth(1, dpi);
+    const int edge = focused || pressed ? 2 * line : line;
+
+    const HBRUSH edgeBrush = CreateSolidBrush(focused ? colours.focus : colours.buttonEdge);
+    FillRect(dc, &rect, edgeBrush);
+    DeleteObject(edgeBrush);
+    InflateRect(&rect, -edge, -edge);
+    const HBRUSH face =
+        CreateSolidBrush(item.CtlID == Command1_0 ? colours.displayButton : colours.clearButton);
+    FillRect(dc, &rect, face);
+    DeleteObject(face);
+
+    if (pressed)
+        OffsetRect(&rect, line, line);
+    const std::wstring caption = TextOf(item.hwndItem);
+    const HGDIOBJ previous = SelectObject(dc, m_font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colours.buttonText);
+    DrawTextW(dc, caption.c_str(), int(caption.size()), &rect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
+}
+
+} // namespace zerkovan::win32

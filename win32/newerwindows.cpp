@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
+#include "newerwindows.h"
+
+namespace zerkovan::win32 {
+
+namespace {
+
+template <typename Function> void lookUp(HMODULE module, const char *name, Function &function)
+{
+    // A function pointer of another type: GetProcAddress returns FARPROC.
+    function = reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(module, name)));
+}
+
+} // namespace
+
+const DpiFunctions &NewerDpiFunctions()
+{
+    static const DpiFunctions functions = [] {
+        DpiFunctions found;
+        // user32 is loaded in every program with a window.
+        const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+        lookUp(user32, "GetDpiForWindow", found.getDpiForWindow);
+        lookUp(user32, "AdjustWindowRectExForDpi", found.adjustWindowRectExForDpi);
+        return found;
+    }();
+    return functions;
+}
+
+} // namespace zerkovan::win32

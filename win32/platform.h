@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
+// What the window needs from Windows beyond its controls: the user's
+// number format, and the message that names a failed click.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <windows.h>
+
+namespace zerkovan::win32 {
+
+// The decimal separator of the user's locale, as UTF-8.
+std::string DecimalSeparator();
+
+// Tells the user, in a message box over window, that a click failed and
+// why: "Грешка при изпълнение: Overflow", with a Bulgarian button. The
+// window stays open.
+void ShowRunError(HWND window, std::string_view message);
+
+} // namespace zerkovan::win32

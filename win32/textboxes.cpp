@@ -1,0 +1,204 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
+#include "textboxes.h"
+
+#include "appearance.h"
+#include "contextmenu.h"
+#include "graphemes.h"
+#include "inputrule.h"
+#include "text.h"
+
+#include <commctrl.h>
+
+namespace zerkovan::win32 {
+
+namespace {
+
+constexpr UINT_PTR SubclassId = 1;
+// Where AssignText finds a box's state.
+constexpr const wchar_t *StateProperty = L"Zerkovan.TextBox";
+
+struct BoxState
+{
+    BoxKind kind = BoxKind::Input;
+    bool programWrites = false; // AssignText is at work
+    bool admitting = false;     // the input rule is mending the text
+    bool focused = false;
+    std::u16string held; // the input box's text as last admitted
+};
+
+std::u16string_view utf16(const std::wstring &text)
+{
+    return {reinterpret_cast<const char16_t *>(text.data()), text.size()};
+}
+
+// Every change of the input box, whatever made it, is held against the
+// input rule once the control has made it, and mended where it broke it.
+void admitChange(HWND box, BoxState &state)
+{
+    const std::wstring text = TextOf(box);
+    if (utf16(text) == state.held)
+        return;
+    DWORD cursor = 0;
+    SendMessageW(box, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&cursor));
+    const AdmittedEdit admitted =
+        AdmitEdit(state.held, utf16(text), cursor, InputBoxMaxLength, GraphemeBoundaries);
+    if (admitted.text != utf16(text)) {
+        SetWindowTextW(box, reinterpret_cast<const wchar_t *>(admitted.text.c_str()));
+        SendMessageW(box, EM_SETSEL, admitted.cursor, LPARAM(admitted.cursor));
+    }
+    state.held = admitted.text;
+}
+
+// What a client other than the program may not do to a read-only box: an
+// assistive tool's set-value comes as WM_SETTEXT from its own process.
+bool changesText(UINT message)
+{
+    switch (message) {
+    case WM_SETTEXT:
+    case EM_REPLACESEL:
+    case EM_SETREADONLY:
+    case WM_CUT:
+    case WM_PASTE:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int edgeWidth(HWND box)
+{
+    return 2 * LineWidth(1, DpiOf(box));
+}
+
+// The edge around the box: one line of the edge colour and one of the
+// box's face; with the focus, two lines of the focus colour on the input
+// box and of the highlight colour on a read-only box.
+void paintEdge(HWND box, const BoxState &state)
+{
+    const HDC dc = GetWindowDC(box);
+    RECT outer;
+    GetWindowRect(box, &outer);
+    OffsetRect(&outer, -outer.left, -outer.top);
+    const int line = LineWidth(1, DpiOf(box));
+    const Colours colours = CurrentColours();
+    const COLORREF focus =
+        state.kind == BoxKind::Input ? colours.focus : GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF first = state.focused ? focus : colours.boxEdge;
+    const COLORREF second = state.focused ? focus : GetSysColor(COLOR_WINDOW);
+    RECT inner = outer;
+    InflateRect(&inner, -line, -line);
+    for (const auto &[ring, colour] : {std::pair{outer, first}, std::pair{inner, second}}) {
+        const HRGN outside = CreateRectRgnIndirect(&ring);
+        RECT hole = ring;
+        InflateRect(&hole, -line, -line);
+        const HRGN inside = CreateRectRgnIndirect(&hole);
+        CombineRgn(outside, outside, inside, RGN_DIFF);
+        const HBRUSH brush = CreateSolidBrush(colour);
+        FillRgn(dc, outside, brush);
+        DeleteObject(brush);
+        DeleteObject(inside);
+        DeleteObject(outside);
+    }
+    ReleaseDC(box, dc);
+}
+
+LRESULT readOnlyMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam, BoxState &state)
+{
+    if (changesText(message) && !state.programWrites)
+        return message == WM_SETTEXT ? FALSE : 0;
+    if (message == WM_GETDLGCODE) {
+        // Tab and Enter stay with the window, and Tab selects nothing.
+        return DefSubclassProc(box, message, wParam, lParam) &
+               ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_HASSETSEL);
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+LRESULT inputMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam, BoxState &state)
+{
+    const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+    if (!state.admitting && message != WM_GETTEXT && message != WM_GETTEXTLENGTH &&
+        message != WM_NCDESTROY) {
+        state.admitting = true;
+        admitChange(box, state);
+        state.admitting = false;
+    }
+    return result;
+}
+
+LRESULT CALLBACK boxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR data)
+{
+    auto &state = *reinterpret_cast<BoxState *>(data);
+    switch (message) {
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(box, boxProcedure, SubclassId);
+        RemovePropW(box, StateProperty);
+        delete &state;
+        return DefSubclassProc(box, message, wParam, lParam);
+    case WM_CONTEXTMENU:
+        ShowContextMenu(box, state.kind == BoxKind::ReadOnly, lParam);
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == 'A' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+            SendMessageW(box, EM_SETSEL, 0, -1);
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        if (wParam == 1) // Ctrl+A's character, which some EDITs answer with a beep
+            return 0;
+        break;
+    case WM_NCCALCSIZE: {
+        RECT *client = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS *>(lParam)->rgrc[0]
+                              : reinterpret_cast<RECT *>(lParam);
+        const int edge = edgeWidth(box);
+        InflateRect(client, -edge, -edge);
+        return DefSubclassProc(box, message, wParam, lParam);
+    }
+    case WM_NCPAINT: {
+        const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+        paintEdge(box, state);
+        return result;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        state.focused = message == WM_SETFOCUS;
+        RedrawWindow(box, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+        break;
+    default:
+        break;
+    }
+    return state.kind == BoxKind::Input ? inputMessage(box, message, wParam, lParam, state)
+                                        : readOnlyMessage(box, message, wParam, lParam, state);
+}
+
+} // namespace
+
+void AttachTextBox(HWND box, BoxKind kind)
+{
+    auto *state = new BoxState{};
+    state->kind = kind;
+    SetPropW(box, StateProperty, state);
+    SetWindowSubclass(box, boxProcedure, SubclassId, reinterpret_cast<DWORD_PTR>(state));
+    // The edge takes its room from the client area.
+    SetWindowPos(box, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AssignText(HWND box, std::wstring_view text)
+{
+    auto *state = static_cast<BoxState *>(GetPropW(box, StateProperty));
+    if (!state)
+        return;
+    state->programWrites = true;
+    SetWindowTextW(box, std::wstring(text).c_str());
+    state->programWrites = false;
+}
+
+} // namespace zerkovan::win32

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
+#include "verdictstatus.h"
+
+#include "newerwindows.h"
+
+#include <oleacc.h>
+#include <string>
+
+namespace zerkovan::win32 {
+
+VerdictStatus::~VerdictStatus()
+{
+    if (m_annotations) {
+        const MSAAPROPID live = LiveSettingPropertyGuid;
+        m_annotations->ClearHwndProps(m_static, OBJID_CLIENT, CHILDID_SELF, &live, 1);
+        m_annotations->Release();
+    }
+}
+
+void VerdictStatus::create(HWND window, int id)
+{
+    m_static = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
+                               0, 0, 0, window, reinterpret_cast<HMENU>(INT_PTR(id)),
+                               GetModuleHandleW(nullptr), nullptr);
+    if (FAILED(CoCreateInstance(AccPropServicesClassGuid, nullptr, CLSCTX_INPROC_SERVER,
+                                AccPropServicesInterfaceGuid,
+                                reinterpret_cast<void **>(&m_annotations)))) {
+        m_annotations = nullptr;
+        return;
+    }
+    VARIANT polite{};
+    polite.vt = VT_I4;
+    polite.lVal = LiveSettingPolite;
+    // Windows before 8, and Wine, may refuse it: the verdict is then not
+    // marked, and the program goes on.
+    m_annotations->SetHwndProp(m_static, OBJID_CLIENT, CHILDID_SELF, LiveSettingPropertyGuid,
+                               polite);
+}
+
+void VerdictStatus::say(std::wstring_view verdict)
+{
+    SetWindowTextW(m_static, std::wstring(verdict).c_str());
+    NotifyWinEvent(EventObjectLiveRegionChanged, m_static, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void VerdictStatus::clear()
+{
+    SetWindowTextW(m_static, L"");
+}
+
+} // namespace zerkovan::win32

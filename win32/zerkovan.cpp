@@ -1,0 +1,206 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
+#include "zerkovan.h"
+
+#include "appearance.h"
+#include "controlids.h"
+#include "layout.h"
+#include "maker.h"
+#include "newerwindows.h"
+#include "platform.h"
+#include "resources.h"
+#include "statictexts.h"
+#include "text.h"
+#include "textboxes.h"
+#include "verdict.h"
+
+#include <windowsx.h>
+
+namespace zerkovan::win32 {
+
+namespace {
+
+// Only minimise and close: the layout has one size.
+constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// The outer size for a client area of the layout's size at `dpi`.
+SIZE outerSize(UINT dpi)
+{
+    RECT rect = PixelsOf(layout::ClientArea, dpi);
+    if (const auto adjustForDpi = NewerDpiFunctions().adjustWindowRectExForDpi)
+        adjustForDpi(&rect, WindowStyle, FALSE, 0, dpi);
+    else
+        AdjustWindowRectEx(&rect, WindowStyle, FALSE, 0);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+} // namespace
+
+Zerkovan *Zerkovan::Create(HINSTANCE instance)
+{
+    const auto icon = [instance](int size) {
+        return static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(ProgramIcon), IMAGE_ICON, size, size, 0));
+    };
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon(GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = icon(GetSystemMetrics(SM_CXSMICON));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // the arrow
+    windowClass.lpszClassName = WindowClass;
+    if (!RegisterClassExW(&windowClass))
+        return nullptr;
+
+    // The stored place of the client area: 45 twips from the screen's left
+    // and 435 from its top.
+    const std::wstring caption = Utf16(std::string(MakerAddress) + CaptionAfterAddress);
+    const HWND window = CreateWindowExW(0, WindowClass, caption.c_str(), WindowStyle, 0, 0, 0, 0,
+                                        nullptr, nullptr, instance, nullptr);
+    if (!window)
+        return nullptr;
+    const UINT dpi = DpiOf(window);
+    const SIZE size = outerSize(dpi);
+    RECT frame = PixelsOf(layout::ClientArea, dpi);
+    AdjustWindowRectEx(&frame, WindowStyle, FALSE, 0);
+    SetWindowPos(window, nullptr, TwipsToPixels(45, dpi) + frame.left,
+                 TwipsToPixels(435, dpi) + frame.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return reinterpret_cast<Zerkovan *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+Zerkovan::Zerkovan(HWND window)
+    : m_window(window)
+{
+}
+
+LRESULT CALLBACK Zerkovan::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto *zerkovan = reinterpret_cast<Zerkovan *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        zerkovan = new Zerkovan(window);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(zerkovan));
+    }
+    if (!zerkovan)
+        return DefWindowProcW(window, message, wParam, lParam);
+    const LRESULT result = zerkovan->handle(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        delete zerkovan;
+    }
+    return result;
+}
+
+LRESULT Zerkovan::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        createControls();
+        return 0;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        if (HIWORD(wParam) == BN_CLICKED && (id == Command1_0 || id == Command1_1))
+            Command1_Click(Integer16(id - Command1_0));
+        else if (id == IDOK)
+            pressEnter();
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+        return colourOf(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM:
+        drawButton(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
+    case WM_ERASEBKGND:
+        paintBackground(reinterpret_cast<HDC>(wParam));
+        return TRUE;
+    case WM_DPICHANGED: {
+        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        placeControls(HIWORD(wParam));
+        return 0;
+    }
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        takeColours();
+        RedrawWindow(m_window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        break;
+    case WM_ACTIVATE:
+        // The focus comes back to the control that had it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (const HWND focus = GetFocus(); focus && IsChild(m_window, focus))
+                m_lastFocus = focus;
+        } else if (m_lastFocus) {
+            SetFocus(m_lastFocus);
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        if (m_lastFocus)
+            SetFocus(m_lastFocus);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        if (m_font)
+            DeleteObject(m_font);
+        for (const HBRUSH brush : {m_windowBrush, m_labelBrush})
+            if (brush)
+                DeleteObject(brush);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+// Enter, which the dialog manager sends as IDOK: in the input box it
+// displays, on a button it presses that button, elsewhere it does nothing.
+void Zerkovan::pressEnter()
+{
+    const HWND focus = GetFocus();
+    if (focus == Text2(0) || focus == Command1(0))
+        Command1_Click(0);
+    else if (focus == Command1(1))
+        Command1_Click(1);
+}
+
+void Zerkovan::Command1_Click(Integer16 Index)
+{
+    if (Index == 0)
+        ShowTriangle();
+    else if (Index == 1)
+        ClearBoxes();
+}
+
+void Zerkovan::ShowTriangle()
+{
+    m_state.input = Utf8(TextOf(Text2(0)));
+    const RunResult result = zerkovan::ShowTriangle(m_state, DecimalSeparator());
+    // A failed run shows what it left, as the state holds it, and says why.
+    AssignText(Text2(1), Utf16(m_state.output));
+    if (result != RunResult::Done) {
+        m_verdict.clear();
+        ShowRunError(m_window, MessageOf(result));
+        return;
+    }
+    m_verdict.say(Utf16(VerdictOf(m_state.output)));
+}
+
+void Zerkovan::ClearBoxes()
+{
+    for (Integer16 i = 0; i <= 1; ++i)
+        AssignText(Text2(i), L"");
+    m_state.input.clear();
+    m_state.output.clear();
+    m_state.FoundFlag = NotSeen;
+    m_verdict.clear();
+}
+
+} // namespace zerkovan::win32
