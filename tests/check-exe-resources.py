@@ -2,15 +2,17 @@
 # SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 # SPDX-License-Identifier: LicenseRef-Zerkovan
 
-"""Reads the built Zerkovan.exe's resources with pefile, as Windows reads
-them: the version record with every field, and the icon, byte for byte the
-icon file the resource script names.
+"""Reads the built Zerkovan.exe with pefile, as Windows reads it: a GUI
+program for the machine it was built for, the version record with every
+field, the icon, byte for byte the icon file the resource script names, and
+the manifest Windows reads before the program starts.
 
-    check-exe-resources.py Zerkovan.exe ICON.ico   checks both
-    check-exe-resources.py --print Zerkovan.exe    prints the record's strings
+    check-exe-resources.py Zerkovan.exe ICON.ico ARCH   checks them all
+    check-exe-resources.py --print Zerkovan.exe         prints the record's strings
 """
 import struct
 import sys
+import xml.etree.ElementTree as ElementTree
 
 import pefile
 
@@ -67,15 +69,50 @@ def check_icon(pe, icon_path):
     return None
 
 
+MACHINES = {"i686": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"],
+            "x86_64": pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"]}
+WINDOWS_7 = "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"
+
+
+def check_manifest(pe):
+    """No elevation, common controls 6, Windows 7 among the systems, and
+    per-monitor DPI awareness (v2 first) with its older form beside it."""
+    manifests = list(resources(pe, pefile.RESOURCE_TYPE["RT_MANIFEST"]).items())
+    if [number for number, _ in manifests] != [1]:
+        return [f"manifests {[number for number, _ in manifests]}, not the one of a program (1)"]
+    root = ElementTree.fromstring(manifests[0][1])
+    found = {element.tag.split("}")[1]: element for element in root.iter()}
+    text = {tag: (element.text or "").strip() for tag, element in found.items()}
+    controls = [e.attrib for e in root.iter() if e.tag.endswith("assemblyIdentity")
+                and e.attrib.get("name") == "Microsoft.Windows.Common-Controls"]
+    systems = [e.attrib.get("Id") for e in root.iter() if e.tag.endswith("supportedOS")]
+    failures = []
+    if found.get("requestedExecutionLevel") is None or \
+            found["requestedExecutionLevel"].attrib.get("level") != "asInvoker":
+        failures.append("the manifest does not ask to run as the invoker")
+    if not controls or controls[0].get("version") != "6.0.0.0":
+        failures.append("the manifest does not ask for common controls 6")
+    if WINDOWS_7 not in systems or len(systems) != 4:
+        failures.append(f"supported systems are {systems}, not Windows 7 to 11")
+    if text.get("dpiAwareness") != "PerMonitorV2, PerMonitor" or text.get("dpiAware") != "true/pm":
+        failures.append(f"DPI awareness is {text.get('dpiAwareness')!r} / {text.get('dpiAware')!r}")
+    return failures
+
+
 def main(argv):
     if argv[:1] == ["--print"]:
         tables, _ = version_record(pefile.PE(argv[1]))
         for name, value in sorted(next(iter(tables.values()), {}).items()):
             print(f"{name}={value}")
         return 0
-    path, icon = argv
+    path, icon, arch = argv
     pe = pefile.PE(path)
     failures = []
+    if pe.FILE_HEADER.Machine != MACHINES[arch]:
+        failures.append(f"the machine is {pe.FILE_HEADER.Machine:#x}, not {arch}")
+    if pe.OPTIONAL_HEADER.Subsystem != pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"]:
+        failures.append("the program is not a GUI program")
+    failures += check_manifest(pe)
     fixed = pe.VS_FIXEDFILEINFO[0]
     if (fixed.FileVersionMS, fixed.FileVersionLS, fixed.ProductVersionMS,
             fixed.ProductVersionLS) != (0x10000, 0, 0x10000, 0):
@@ -95,8 +132,8 @@ def main(argv):
     for failure in failures:
         print("FAIL: " + failure)
     if not failures:
-        print(f"PASS: {path}: {len(strings)} strings in 040904B0, version 1.0.0.0, "
-              "and the 32x32, 256-colour icon byte for byte")
+        print(f"PASS: {path}: an {arch} GUI program, {len(strings)} strings in 040904B0, "
+              "version 1.0.0.0, the 32x32, 256-colour icon byte for byte, and its manifest")
     return 1 if failures else 0
 
 

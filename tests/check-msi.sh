@@ -11,9 +11,9 @@
 # Wine puts a machine-wide install's shortcuts in the user's Start menu and
 # desktop, and records the product's icon (ProductIcon) where Windows writes
 # DisplayIcon; the checks take either.
-#   usage: check-msi.sh INSTALLER.msi DEPLOY_FOLDER SOURCE_FOLDER   (on an X display)
+#   usage: check-msi.sh INSTALLER.msi DEPLOY_FOLDER SOURCE_FOLDER ARCH   (on an X display)
 set -u
-msi=$1 deploy=$2 source=$3
+msi=$1 deploy=$2 source=$3 arch=$4
 tests=$(dirname "$0")
 failed=0
 pass() { echo "PASS: $*"; }
@@ -85,9 +85,9 @@ install "$msi" DESKTOPSHORTCUT=1 && [ -n "$(shortcut Desktop)" ] && pass "DESKTO
     fail "no desktop shortcut with DESKTOPSHORTCUT=1"
 
 # A later version, built from the same folder, replaces this one in place.
-later=$scratch/Zerkovan-9.99-x64.msi
+later=$scratch/Zerkovan-9.99.msi
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-0} cmake -DDEPLOY="$deploy" -DVERSION=9.99 -DSOURCE="$source" \
-    -DOUTPUT="$later" -P "$source/cmake/msi.cmake" >/dev/null || fail "could not make a later version"
+    -DOUTPUT="$later" -DARCH="$arch" -P "$source/cmake/msi.cmake" >/dev/null || fail "could not make a later version"
 later_code=$(product_code "$later")
 install "$later"
 [ "$later_code" != "$code" ] && ! key_exists "$uninstall\\$code" &&

@@ -4,7 +4,8 @@
 
 """What each release artifact of an edition really carries of other people's
 work, against the table of components (app/thirdparty/components.json):
-every DLL of the Windows folder, its zip and its installer; every npm
+the toolchain's code linked into Zerkovan.exe in the Windows folder, its zip
+and its installer; every npm
 package bundled into the page (esbuild's metafiles), every library linked
 into the module (the linker's map) and the font of the site, its zip and
 the single file; and the Debian package's copyright. Each must be named in
@@ -52,11 +53,6 @@ def owners_version(component, build):
     if "npm" in component:
         lock = json.load(open(os.path.join(SOURCE, "package-lock.json")))
         return lock["packages"][f"node_modules/{component['npm']}"]["version"]
-    if component["id"] == "qtbase":
-        cache = read(os.path.join(build, "CMakeCache.txt"))
-        qt = re.search(r"^ZERKOVAN_QT_MINGW:[A-Z]+=(.*)$", cache, re.M).group(1)
-        impl = read(os.path.join(qt, "lib/cmake/Qt6Core/Qt6CoreConfigVersionImpl.cmake"))
-        return re.search(r'set\(PACKAGE_VERSION "([^"]+)"\)', impl).group(1)
     return None
 
 
@@ -97,10 +93,6 @@ def notices_hold(what, edition, notices, terms):
     texts = {text for c in edition_components(edition) for text in c.get("texts", [])}
     absent = [t for t in sorted(texts) if read(f"/usr/share/common-licenses/{t}") not in notices]
     check(f"{what}: the licence texts {', '.join(sorted(texts))} in full", not absent, absent)
-    if edition == "windows":
-        patch = read(os.path.join(SOURCE, "app/thirdparty/qt6-base-mingw.patch"))
-        check(f"{what}: where Qt's corresponding source is, and the change to it",
-              patch in notices and "qt6-base_6.4.2+dfsg.orig.tar.xz" in notices)
 
 
 def unpacked_zip(zip_path, into):
@@ -109,36 +101,39 @@ def unpacked_zip(zip_path, into):
     return os.path.join(into, top)
 
 
+# What the program's own bytes show of the toolchain's code linked into it:
+# libstdc++'s messages, and MinGW-w64's start-up code's.
+LINKED_IN = {"gcc-runtime": b"basic_string::", "mingw-w64": b"Mingw-w64 runtime failure"}
+
+
 def windows(build):
     deploy = os.path.join(build, "deploy")
     scratch = tempfile.mkdtemp(prefix="zerkovan-notices-")
     folders = {"the Windows folder": deploy,
-               "the Windows zip": unpacked_zip(glob.glob(os.path.join(build, "Zerkovan-*-windows-x64.zip"))[0],
+               "the Windows zip": unpacked_zip(glob.glob(os.path.join(build, "Zerkovan-*-windows-*.zip"))[0],
                                                os.path.join(scratch, "zip"))}
-    msi = glob.glob(os.path.join(build, "Zerkovan-*-x64.msi"))[0]
+    msi = glob.glob(os.path.join(build, "Zerkovan-*.msi"))[0]
     subprocess.run(["msiextract", "-C", os.path.join(scratch, "msi"), msi], check=True, capture_output=True)
     installed = glob.glob(os.path.join(scratch, "msi", "**", "Zerkovan.exe"), recursive=True)
     folders["the installer"] = os.path.dirname(installed[0]) if installed else os.path.join(scratch, "msi")
     found = {}
     for what, folder in folders.items():
-        dlls = sorted(os.path.relpath(p, folder) for p in glob.glob(os.path.join(folder, "**", "*.dll"),
-                                                                     recursive=True))
-        unnamed = [dll for dll in dlls if by_file("windows", dll) is None]
-        check(f"{what}: every DLL is named in the table ({len(dlls)})", dlls and not unnamed, unnamed)
-        for dll in dlls:
-            found.setdefault(by_file("windows", dll), dll)
-        translation = os.path.join("translations", "qtbase_bg.qm")
-        if os.path.exists(os.path.join(folder, translation)):
-            found.setdefault(by_file("windows", translation), translation)
+        files = sorted(os.path.relpath(os.path.join(top, name), folder)
+                       for top, _, names in os.walk(folder) for name in names)
+        expected = ["LICENSE.txt", "THIRD-PARTY-NOTICES.txt", "Zerkovan.exe"]
+        check(f"{what}: Zerkovan.exe with its terms and notices, and nothing else", files == expected, files)
+        program = os.path.join(folder, "Zerkovan.exe")
+        if os.path.exists(program):
+            data = open(program, "rb").read()
+            found.update({component: "Zerkovan.exe" for component, mark in LINKED_IN.items() if mark in data})
         notices = os.path.join(folder, "THIRD-PARTY-NOTICES.txt")
         terms = os.path.join(folder, "LICENSE.txt")
         if not (os.path.exists(notices) and os.path.exists(terms)):
             check(f"{what}: THIRD-PARTY-NOTICES.txt and LICENSE.txt beside Zerkovan.exe", False)
             continue
         notices_hold(what, "windows", read(notices), read(terms))
-    found.pop(None, None)
     table_holds("windows", found, build)
-    return ["Zerkovan-*-windows-x64.zip", "Zerkovan-*-x64.msi", "deploy/Zerkovan.exe"]
+    return ["Zerkovan-*-windows-*.zip", "Zerkovan-*.msi", "deploy/Zerkovan.exe"]
 
 
 def web(build):

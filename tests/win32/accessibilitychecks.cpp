@@ -1,0 +1,162 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
+// What a Windows screen reader finds: each control's name, role, value and
+// state through MSAA, and the verdict said through a live region. A
+// standard control is read as Windows' own proxies read it, from its
+// messages (CreateStdAccessibleObject): across processes Wine's
+// AccessibleObjectFromWindow answers E_NOINTERFACE.
+#include "checks.h"
+#include "controlids.h"
+#include "newerwindows.h"
+#include "statictexts.h"
+#include "text.h"
+
+#include <oleacc.h>
+#include <vector>
+
+namespace zerkovan::checks {
+
+namespace {
+
+using namespace zerkovan::win32;
+
+struct Accessible
+{
+    std::wstring name, value;
+    long role = 0, state = 0;
+    bool read = false;
+};
+
+Accessible accessibleOf(HWND control)
+{
+    Accessible found;
+    IAccessible *object = nullptr;
+    if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, AccessibleInterfaceGuid,
+                                         reinterpret_cast<void **>(&object))))
+        return found;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    if (SUCCEEDED(object->get_accName(self, &text)) && text)
+        found.name = text;
+    SysFreeString(text);
+    text = nullptr;
+    if (SUCCEEDED(object->get_accValue(self, &text)) && text)
+        found.value = text;
+    SysFreeString(text);
+    VARIANT role{};
+    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4)
+        found.role = role.lVal;
+    VARIANT state{};
+    if (SUCCEEDED(object->get_accState(self, &state)) && state.vt == VT_I4)
+        found.state = state.lVal;
+    object->Release();
+    found.read = true;
+    return found;
+}
+
+// Live-region events of the program's process, as a screen reader's
+// out-of-context hook receives them.
+std::vector<HWND> liveEvents;
+
+void CALLBACK onEvent(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD)
+{
+    liveEvents.push_back(window);
+}
+
+// Runs the checker's messages for a while, so that events come in.
+void pump(DWORD milliseconds)
+{
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    while (GetTickCount64() < end) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+}
+
+} // namespace
+
+void CheckAccessibleNames(const Program &program, Report &report)
+{
+    const struct
+    {
+        const char *control;
+        int id;
+        const char *name;
+        bool edit, readOnly;
+    } rows[] = {
+        {"Label1(0)", Label1_0, TitleLabelCaption, false, true},
+        {"Text2(0)", Text2_0, RowLabelCaption, true, false},
+        {"Text2(1)", Text2_1, OutputBoxName, true, true},
+        {"Text1(0)", Text1_0, TaskStatementBoxName, true, true},
+        {"Command1(0)", Command1_0, DisplayButtonCaption, false, false},
+        {"Command1(1)", Command1_1, ClearButtonCaption, false, false},
+    };
+    for (const auto &row : rows) {
+        const Accessible found = accessibleOf(program.control(row.id));
+        report.check(found.read && found.name == Utf16(row.name),
+                     std::string(row.control) + " is named «" + row.name + "»",
+                     "«" + Utf8(found.name) + "»");
+        // Wine's proxies give statics and buttons no role of their own.
+        if (row.edit) {
+            report.check(found.role == ROLE_SYSTEM_TEXT,
+                         std::string(row.control) + " is editable text",
+                         std::to_string(found.role));
+            report.check(((found.state & STATE_SYSTEM_READONLY) != 0) == row.readOnly,
+                         std::string(row.control) + (row.readOnly ? " is" : " is not") +
+                             " read-only");
+        }
+    }
+    const Accessible task = accessibleOf(program.control(Text1_0));
+    report.check(task.value == Utf16(TaskStatement), "the task statement's value is its text");
+}
+
+void CheckVerdictEvents(const Program &program, Report &report)
+{
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EventObjectLiveRegionChanged, EventObjectLiveRegionChanged, nullptr,
+                        onEvent, program.processId(), 0, WINEVENT_OUTOFCONTEXT);
+    report.check(hook != nullptr, "a WinEvent hook on the program is set");
+    const HWND status = program.control(VerdictStatus);
+    const auto display = [&](const wchar_t *input) {
+        SendMessageW(program.control(Text2_0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(input));
+        SendMessageW(program.control(Command1_0), BM_CLICK, 0, 0);
+        pump(1000);
+    };
+
+    liveEvents.clear();
+    display(L"9");
+    const std::wstring verdict = Utf16("Числото 9 се среща в ред 5");
+    report.check(liveEvents.size() == 1 && liveEvents[0] == status,
+                 "«Изведи» raises one live-region event, on the verdict's static",
+                 std::to_string(liveEvents.size()) + " events");
+    report.check(accessibleOf(status).name == verdict, "the live region says the verdict alone",
+                 "«" + Utf8(accessibleOf(status).name) + "»");
+    RECT place;
+    GetWindowRect(status, &place);
+    report.check(IsRectEmpty(&place) != 0, "the verdict's static takes no room");
+
+    liveEvents.clear();
+    display(L"9");
+    report.check(liveEvents.size() == 1, "the same verdict again is raised again",
+                 std::to_string(liveEvents.size()) + " events");
+
+    liveEvents.clear();
+    SendMessageW(program.control(Command1_1), BM_CLICK, 0, 0);
+    pump(1000);
+    report.check(liveEvents.empty(), "«Изчисти» raises no live-region event",
+                 std::to_string(liveEvents.size()) + " events");
+    report.check(TextOf(status).empty() && TextOf(program.control(Text2_0)).empty() &&
+                     TextOf(program.control(Text2_1)).empty(),
+                 "«Изчисти» empties the verdict and both boxes");
+    if (hook)
+        UnhookWinEvent(hook);
+}
+
+} // namespace zerkovan::checks

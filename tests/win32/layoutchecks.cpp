@@ -1,0 +1,167 @@
+// SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
+// SPDX-License-Identifier: LicenseRef-Zerkovan
+
+// The window as it stands on the screen: every control where the layout
+// table puts it at the window's DPI, what starts where, and its colours,
+// which give way to the system's under a high-contrast theme.
+#include "checks.h"
+#include "controlids.h"
+#include "layout.h"
+#include "statictexts.h"
+#include "text.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace zerkovan::checks {
+
+namespace {
+
+using namespace zerkovan::win32;
+
+struct Placed
+{
+    const char *name;
+    int id;
+    const layout::Twips &twips;
+};
+
+const Placed Controls[] = {
+    {"Label1(0)", Label1_0, layout::Label1_0},
+    {"Label1(1)", Label1_1, layout::Label1_1},
+    {"Text2(0)", Text2_0, layout::Text2_0},
+    {"Command1(0)", Command1_0, layout::Command1_0},
+    {"Command1(1)", Command1_1, layout::Command1_1},
+    {"Text2(1)", Text2_1, layout::Text2_1},
+    {"Text1(0)", Text1_0, layout::Text1_0},
+    {"Text1(1)", Text1_1, layout::Text1_1},
+};
+
+int pixels(int twips, UINT dpi)
+{
+    return int(std::lround(twips * double(dpi) / 1440));
+}
+
+std::string rectText(const RECT &rect)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "(%ld, %ld, %ld x %ld)", rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top);
+    return text;
+}
+
+std::string colourText(COLORREF colour)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "RGB(%d, %d, %d)", GetRValue(colour), GetGValue(colour),
+                  GetBValue(colour));
+    return text;
+}
+
+COLORREF rgb(const layout::Colour &colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+// A pixel of the screen, `x` and `y` in the window's client area.
+COLORREF pixelAt(HWND window, int x, int y)
+{
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+RECT clientRectOf(HWND window, HWND control)
+{
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+
+} // namespace
+
+void CheckLayout(const Program &program, UINT dpi, Report &report)
+{
+    const HWND window = program.window();
+    const HDC screen = GetDC(nullptr);
+    const auto systemDpi = UINT(GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    report.check(systemDpi == dpi, "the screen is at the DPI under test",
+                 std::to_string(systemDpi) + " dpi");
+
+    RECT client;
+    GetClientRect(window, &client);
+    const RECT area{0, 0, pixels(layout::ClientArea.width, dpi),
+                    pixels(layout::ClientArea.height, dpi)};
+    report.check(EqualRect(&client, &area) != 0, "the client area is 7215 x 6360 twips",
+                 rectText(client));
+    for (const Placed &placed : Controls) {
+        const RECT expected{pixels(placed.twips.left, dpi), pixels(placed.twips.top, dpi),
+                            pixels(placed.twips.left, dpi) + pixels(placed.twips.width, dpi),
+                            pixels(placed.twips.top, dpi) + pixels(placed.twips.height, dpi)};
+        const RECT actual = clientRectOf(window, program.control(placed.id));
+        // One pixel either way for rounding a position and a size apart.
+        const bool inPlace = std::abs(actual.left - expected.left) <= 1 &&
+                             std::abs(actual.top - expected.top) <= 1 &&
+                             std::abs(actual.right - expected.right) <= 1 &&
+                             std::abs(actual.bottom - expected.bottom) <= 1;
+        report.check(inPlace, std::string(placed.name) + " stands at its twips",
+                     rectText(actual) + ", table " + rectText(expected));
+    }
+
+    report.check(!IsWindowVisible(program.control(Text1_1)) &&
+                     TextOf(program.control(Text1_1)) == Utf16(Motto),
+                 "the motto is there and hidden");
+    report.check(TextOf(program.control(Text1_0)) == Utf16(TaskStatement),
+                 "the task statement is shown whole");
+    report.check(TextOf(program.control(Text2_0)).empty() &&
+                     TextOf(program.control(Text2_1)).empty(),
+                 "the input and output boxes start empty");
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    report.check(thread.hwndFocus == program.control(Text1_0), "the task statement has the focus");
+}
+
+void CheckColours(const Program &program, Report &report, bool highContrast)
+{
+    const HWND window = program.window();
+    const std::string theme = highContrast ? " under high contrast" : "";
+    const auto inside = [&](int id) {
+        const RECT rect = clientRectOf(window, program.control(id));
+        return POINT{rect.left + 4, rect.top + 4};
+    };
+    const POINT label = inside(Label1_1);
+    const POINT display = inside(Command1_0);
+    const POINT clear = inside(Command1_1);
+    const RECT output = clientRectOf(window, program.control(Text2_1));
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const struct
+    {
+        const char *what;
+        POINT at;
+        COLORREF normal, contrast;
+    } rows[] = {
+        {"the window", {4, 4}, rgb(layout::WindowColour), face},
+        {"a label", label, rgb(layout::LabelColour), face},
+        {"«Изведи»", display, rgb(layout::DisplayButtonColour), face},
+        {"«Изчисти»", clear, rgb(layout::ClearButtonColour), face},
+        {"a text box's edge",
+         {output.left, (output.top + output.bottom) / 2},
+         rgb(layout::BoxBorderColour),
+         GetSysColor(COLOR_WINDOWTEXT)},
+    };
+    for (const auto &row : rows) {
+        const COLORREF expected = highContrast ? row.contrast : row.normal;
+        const COLORREF actual = pixelAt(window, row.at.x, row.at.y);
+        report.check(actual == expected,
+                     std::string(row.what) + " is " + colourText(expected) + theme,
+                     colourText(actual));
+    }
+}
+
+} // namespace zerkovan::checks
