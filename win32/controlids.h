@@ -19,7 +19,7 @@ enum ControlId : int {
     Text1_1,
     Command1_0,
     Command1_1,
-    VerdictStatus,
+    VerdictStatic,
     // The names of the boxes that no visible label names.
     OutputBoxLabel,
     TaskStatementBoxLabel,

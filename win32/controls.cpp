@@ -83,7 +83,7 @@ void Zerkovan::createControls()
             break;
         }
     }
-    m_verdict.create(m_window, VerdictStatus);
+    m_verdict.create(m_window, VerdictStatic);
     AssignText(Text1(0), Utf16(TaskStatement));
     AssignText(Text1(1), Utf16(Motto));
     takeColours();

@@ -197,7 +197,11 @@ void AssignText(HWND box, std::wstring_view text)
     if (!state)
         return;
     state->programWrites = true;
+    // Drawn once, when the whole text is in.
+    SendMessageW(box, WM_SETREDRAW, FALSE, 0);
     SetWindowTextW(box, std::wstring(text).c_str());
+    SendMessageW(box, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     state->programWrites = false;
 }
 

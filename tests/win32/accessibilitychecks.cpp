@@ -123,7 +123,7 @@ void CheckVerdictEvents(const Program &program, Report &report)
         SetWinEventHook(EventObjectLiveRegionChanged, EventObjectLiveRegionChanged, nullptr,
                         onEvent, program.processId(), 0, WINEVENT_OUTOFCONTEXT);
     report.check(hook != nullptr, "a WinEvent hook on the program is set");
-    const HWND status = program.control(VerdictStatus);
+    const HWND status = program.control(VerdictStatic);
     const auto display = [&](const wchar_t *input) {
         SendMessageW(program.control(Text2_0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(input));
         SendMessageW(program.control(Command1_0), BM_CLICK, 0, 0);
