@@ -118,13 +118,16 @@ screenshot-web: web node_modules
 	@node tests/web/screenshots.mjs $(WEB_DIR)/site docs
 	@echo "wrote docs/web-desktop.png and docs/web-phone.png"
 
-bench: deps web node_modules
+bench: deps web node_modules windows
 	@scripts/install-deps libbenchmark-dev nodejs $(BROWSERS)
 	@cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 		-DZERKOVAN_BENCH=ON >/dev/null
 	@cmake --build $(BUILD_DIR)-bench --target zerkovan_bench
 	@ZERKOVAN_BENCH_FIGURES=$(BUILD_DIR)-bench/figures.json $(BUILD_DIR)-bench/bench/zerkovan_bench
 	@tests/xvfb-session.sh node bench/web-bench.mjs $(WEB_DIR)/site $(BUILD_DIR)-bench/figures.json
+	@scripts/install-deps $(WINE_PACKAGES)
+	@$(WINDOWS_TWIN) BUILD_TESTING=OFF
+	@bench/windows-bench.sh $(WINDOWS_DIR)
 
 test-asan: deps
 	@cmake --preset asan >/dev/null
@@ -172,10 +175,13 @@ check-reproducible: deps
 # not, the program's checks run on its 64-bit twin, built from the same
 # sources, under wine64.
 WINE_PACKAGES := wine64 wine32:i386 unzip python3-pefile xvfb xdotool xclip python3-xlib
+WINDOWS_TWIN := /usr/lib/wine/wine --version >/dev/null 2>&1 || \
+	$(MAKE) --no-print-directory windows WINDOWS_ARCH=x86_64 WINDOWS_DIR=$(WINDOWS_DIR)-x86_64
 test-windows: windows
 	@scripts/install-deps $(WINE_PACKAGES)
 	@ctest --test-dir $(WINDOWS_DIR) --output-on-failure
-	@if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then \
-		echo "test-windows: this machine runs no 32-bit program; the program's checks run on its x86_64 twin"; \
-		$(MAKE) --no-print-directory windows WINDOWS_ARCH=x86_64 WINDOWS_DIR=$(WINDOWS_DIR)-x86_64 && \
-		ctest --test-dir $(WINDOWS_DIR)-x86_64 --output-on-failure; fi
+	@/usr/lib/wine/wine --version >/dev/null 2>&1 || \
+		echo "test-windows: this machine runs no 32-bit program; the program's checks run on its x86_64 twin"
+	@$(WINDOWS_TWIN)
+	@/usr/lib/wine/wine --version >/dev/null 2>&1 || \
+		ctest --test-dir $(WINDOWS_DIR)-x86_64 --output-on-failure

@@ -24,8 +24,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The headers refuse what Windows 7 lacks: anything newer is looked up at
 # run time. SSE2 arithmetic rounds doubles as every other build does, not
 # in the x87's 80 bits. MinGW's own printf and scanf, not msvcrt's.
-set(CMAKE_CXX_FLAGS_INIT "-D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -DUNICODE -D_UNICODE -D__USE_MINGW_ANSI_STDIO=1 -msse2 -mfpmath=sse")
+set(CMAKE_CXX_FLAGS_INIT "-D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -DUNICODE -D_UNICODE -D__USE_MINGW_ANSI_STDIO=1 -msse2 -mfpmath=sse -ffunction-sections -fdata-sections")
 set(CMAKE_RC_FLAGS_INIT "-D_WIN32_WINNT=0x0601 -DWINVER=0x0601")
 # No DLL beside the program: the GCC runtime and libstdc++ are linked in.
 # No time stamp in the PE header: built twice, the program is the same file.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -Wl,--no-insert-timestamp")
