@@ -32,6 +32,7 @@ public:
     Program &operator=(const Program &) = delete;
 
     HWND window() const { return m_window; }
+    HANDLE process() const { return m_process.hProcess; }
     DWORD processId() const { return m_process.dwProcessId; }
     HWND control(int id) const { return GetDlgItem(m_window, id); }
 
@@ -40,7 +41,10 @@ private:
     HWND m_window = nullptr;
 };
 
-void SetHighContrast(bool on);
+// Turns high contrast on or off for the program as Windows would, and tells
+// its window: Wine has no such theme, so highcontrast.dll, beside this
+// program, is loaded into it to answer for the system while it is on.
+bool SetHighContrast(const Program &program, bool on);
 
 void CheckLayout(const Program &program, UINT dpi, Report &report);
 void CheckAccessibleNames(const Program &program, Report &report);

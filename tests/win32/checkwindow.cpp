@@ -29,8 +29,6 @@ int wmain(int argc, wchar_t *argv[])
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const UINT dpi = UINT(std::wcstol(argv[2], nullptr, 10));
     const bool contrast = argc > 3 && std::wstring(argv[3]) == L"contrast";
-    if (contrast)
-        SetHighContrast(false);
 
     Program program(argv[1]);
     if (!program.window()) {
@@ -40,9 +38,9 @@ int wmain(int argc, wchar_t *argv[])
     Report report;
     if (contrast) {
         CheckColours(program, report, false);
-        SetHighContrast(true);
+        report.check(SetHighContrast(program, true), "high contrast turns on");
         CheckColours(program, report, true);
-        SetHighContrast(false);
+        report.check(SetHighContrast(program, false), "high contrast turns off");
         CheckColours(program, report, false);
     } else {
         CheckLayout(program, dpi, report);

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tlhelp32.h>
 
 namespace zerkovan::checks {
 
@@ -61,14 +62,69 @@ Program::~Program()
     CloseHandle(m_process.hProcess);
 }
 
-void SetHighContrast(bool on)
+namespace {
+
+// Runs `function` in the program's process with `argument`, to its end.
+bool runInProgram(const Program &program, LPTHREAD_START_ROUTINE function, void *argument)
 {
-    HIGHCONTRASTW contrast{};
-    contrast.cbSize = sizeof contrast;
-    contrast.dwFlags = on ? HCF_HIGHCONTRASTON : 0;
-    SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrast, &contrast,
-                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-    Sleep(1000);
+    const HANDLE thread =
+        CreateRemoteThread(program.process(), nullptr, 0, function, argument, 0, nullptr);
+    if (!thread)
+        return false;
+    WaitForSingleObject(thread, 10000);
+    CloseHandle(thread);
+    return true;
+}
+
+HMODULE moduleInProgram(const Program &program, const wchar_t *name)
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, program.processId());
+    MODULEENTRY32W module{};
+    module.dwSize = sizeof module;
+    HMODULE found = nullptr;
+    for (BOOL more = Module32FirstW(snapshot, &module); more && !found;
+         more = Module32NextW(snapshot, &module)) {
+        if (lstrcmpiW(module.szModule, name) == 0)
+            found = module.hModule;
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
+} // namespace
+
+bool SetHighContrast(const Program &program, bool on)
+{
+    constexpr const wchar_t *Library = L"highcontrast.dll";
+    const auto kernel = GetModuleHandleW(L"kernel32.dll");
+    bool done = false;
+    if (on) {
+        wchar_t path[MAX_PATH];
+        const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+        std::wstring library(path, length);
+        library = library.substr(0, library.find_last_of(L'\\') + 1) + Library;
+        const std::size_t bytes = (library.size() + 1) * sizeof(wchar_t);
+        void *remote = VirtualAllocEx(program.process(), nullptr, bytes, MEM_COMMIT | MEM_RESERVE,
+                                      PAGE_READWRITE);
+        done = remote &&
+               WriteProcessMemory(program.process(), remote, library.c_str(), bytes, nullptr) &&
+               runInProgram(program,
+                            reinterpret_cast<LPTHREAD_START_ROUTINE>(
+                                reinterpret_cast<void *>(GetProcAddress(kernel, "LoadLibraryW"))),
+                            remote);
+        done = done && moduleInProgram(program, Library);
+    } else if (const HMODULE loaded = moduleInProgram(program, Library)) {
+        done = runInProgram(program,
+                            reinterpret_cast<LPTHREAD_START_ROUTINE>(
+                                reinterpret_cast<void *>(GetProcAddress(kernel, "FreeLibrary"))),
+                            loaded);
+    }
+    // What Windows broadcasts when the theme changes.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(program.window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_BLOCK,
+                        5000, &result);
+    Sleep(500);
+    return done;
 }
 
 } // namespace zerkovan::checks
