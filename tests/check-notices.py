@@ -80,9 +80,11 @@ def by_file(edition, path):
 
 def notices_hold(what, edition, notices, terms):
     check(f"{what}: the program's terms, as LICENSE words them", TERMS in terms)
+    # Each component's own line in the list at the top: its name, version
+    # and licence together, not words that stand anywhere in the texts.
     missing = [c["name"] for c in edition_components(edition)
-               if c["name"] not in notices or c["license"] not in notices]
-    check(f"{what}: the notices name each component and its licence", not missing, missing)
+               if f"{c['name']}, {c['version']}: {c['license']}" not in notices]
+    check(f"{what}: the notices name each component with its version and licence", not missing, missing)
     def owners_file(component):
         if "debian" in component:
             return f"/usr/share/doc/{component['debian']['package']}/copyright"
@@ -106,9 +108,8 @@ def unpacked_zip(zip_path, into):
 LINKED_IN = {"gcc-runtime": b"basic_string::", "mingw-w64": b"Mingw-w64 runtime failure"}
 
 
-def windows(build):
+def windows(build, scratch):
     deploy = os.path.join(build, "deploy")
-    scratch = tempfile.mkdtemp(prefix="zerkovan-notices-")
     folders = {"the Windows folder": deploy,
                "the Windows zip": unpacked_zip(glob.glob(os.path.join(build, "Zerkovan-*-windows-*.zip"))[0],
                                                os.path.join(scratch, "zip"))}
@@ -136,7 +137,7 @@ def windows(build):
     return ["Zerkovan-*-windows-*.zip", "Zerkovan-*.msi", "deploy/Zerkovan.exe"]
 
 
-def web(build):
+def web(build, scratch):
     site = os.path.join(build, "site")
     found = {}
     metas = glob.glob(os.path.join(build, "web", "*.js.meta.json"))
@@ -161,7 +162,6 @@ def web(build):
         check(f"the font {os.path.basename(font)} is named in the table", named)
         found.setdefault(named or font, font)
     table_holds("web", found, build)
-    scratch = tempfile.mkdtemp(prefix="zerkovan-notices-")
     for what, folder in {"the site": site, "the web zip": unpacked_zip(
             glob.glob(os.path.join(build, "Zerkovan-*-web.zip"))[0], scratch)}.items():
         if not all(os.path.exists(os.path.join(folder, f)) for f in ("NOTICES.txt", "LICENSE.txt")):
@@ -169,17 +169,16 @@ def web(build):
             continue
         notices_hold(what, "web", read(os.path.join(folder, "NOTICES.txt")), read(os.path.join(folder, "LICENSE.txt")))
     single = read(glob.glob(os.path.join(build, "Zerkovan-[0-9]*.html"))[0])
-    comment = re.match(r"<!DOCTYPE html>\n<!--\n(.*?)-->", single, re.S)
+    comment = re.search(r'<meta charset="utf-8">\n<!--\n(.*?)-->', single, re.S)
     if comment:
         notices_hold("the single file", "web", comment.group(1), comment.group(1))
     else:
-        check("the single file: the terms and notices in a comment after its doctype", False)
+        check("the single file: the terms and notices in a comment after its character set", False)
     return ["Zerkovan-*-web.zip", "Zerkovan-[0-9]*.html"]
 
 
-def deb(build):
+def deb(build, scratch):
     (package,) = glob.glob(os.path.join(build, "zerkovan_*.deb"))
-    scratch = tempfile.mkdtemp(prefix="zerkovan-notices-")
     subprocess.run(["dpkg-deb", "-x", package, scratch], check=True)
     copyright_file = read(os.path.join(scratch, "usr/share/doc/zerkovan/copyright"))
     indented = "\n".join(" " + line if line.strip() else " ." for line in TERMS.rstrip("\n").split("\n"))
@@ -212,7 +211,8 @@ def sboms_hold(build, patterns, edition):
 def main(edition, build):
     check("the source tree's LICENSES/LicenseRef-Zerkovan.txt words the terms as LICENSE does",
           read(os.path.join(SOURCE, "LICENSES/LicenseRef-Zerkovan.txt")) == TERMS)
-    patterns = {"windows": windows, "web": web, "deb": deb}[edition](build)
+    with tempfile.TemporaryDirectory(prefix="zerkovan-notices-") as scratch:
+        patterns = {"windows": windows, "web": web, "deb": deb}[edition](build, scratch)
     sboms_hold(build, patterns, edition)
     sys.exit(1 if failures else 0)
 

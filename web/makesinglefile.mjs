@@ -51,8 +51,10 @@ page = replaceOnce(page, '<script src="zerkovan.js" defer></script>\n', '');
 page = replaceOnce(page, '</body>', `<script>${script}</script>\n</body>`);
 if (/(src|href)="(?!data:)/.test(page)) throw new Error('the page still asks for another file');
 // The program's terms and the notices of what it carries, which a single
-// file cannot put beside itself, as a comment after its doctype.
+// file cannot put beside itself, as a comment right after the character
+// set: a browser looks for that in the first 1024 bytes, and guesses (or,
+// in Firefox, loads the page again) when it comes later.
 const notices = ['LICENSE.txt', 'NOTICES.txt'].map((name) => read(name).toString('utf8')).join('\n');
 if (notices.includes('-->')) throw new Error('the notices would end their comment early');
-page = replaceOnce(page, '<!DOCTYPE html>\n', `<!DOCTYPE html>\n<!--\n${notices}-->\n`);
+page = replaceOnce(page, '<meta charset="utf-8">\n', `<meta charset="utf-8">\n<!--\n${notices}-->\n`);
 writeFileSync(output, page);

@@ -85,7 +85,7 @@ export async function update() {
             execFileSync(process.execPath, [join(Source, 'web/makeserviceworker.mjs'), join(Source, 'web/sw.js'), folder,
                 ...atOnce.filter((file) => file !== './')]);
             await visit.load('');
-            const waiting = await visit.wait(() => visit.js(async () => (await navigator.serviceWorker.getRegistration())?.waiting !== null));
+            const waiting = await visit.wait(() => visit.js(async () => Boolean((await navigator.serviceWorker.getRegistration())?.waiting)));
             check(`${what}: the new release installs beside the old`, waiting);
             let release = null;
             for (let tries = 0; tries < 5 && release !== 2; tries += 1) {
@@ -234,6 +234,8 @@ export async function fromDisk() {
         await works(visit, what);
         const urls = await visit.js(() => performance.getEntriesByType('resource').map((entry) => entry.name));
         check(`${what}: it asks for nothing but data: URLs`, urls.every((url) => url.startsWith('data:')), urls);
+        const head = readFileSync(singleFile()).subarray(0, 1024).toString('latin1');
+        check(`${what}: it declares its character set within its first 1024 bytes`, head.includes('<meta charset="utf-8">'));
         await layout(visit, { installable: false });
     });
     const single = readFileSync(singleFile());
