@@ -7,11 +7,12 @@ install(TARGETS zerkovan RUNTIME DESTINATION .)
 
 # Beside the program: its terms, and the notices of everything in the folder
 # that is other people's work (app/thirdparty/components.json).
+include(${PROJECT_SOURCE_DIR}/cmake/notices.cmake)
+zerkovan_notices_sources(windows notices_sources)
 set(notices ${CMAKE_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 add_custom_command(OUTPUT ${notices}
     COMMAND ${ZERKOVAN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/notices.py notices windows ${notices}
-    DEPENDS ${PROJECT_SOURCE_DIR}/cmake/notices.py ${PROJECT_SOURCE_DIR}/app/thirdparty/components.json
-            ${PROJECT_SOURCE_DIR}/LICENSE VERBATIM)
+    DEPENDS ${notices_sources} VERBATIM)
 add_custom_target(zerkovan_notices ALL DEPENDS ${notices})
 install(FILES ${notices} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)

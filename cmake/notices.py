@@ -8,6 +8,8 @@ the Debian packages' copyright files, the licence texts Debian keeps in
 /usr/share/common-licenses, and the npm packages' licence files.
 
     notices.py notices windows|web OUTPUT    the notices file of an edition
+    notices.py depends windows|web           the owners' texts it is made of,
+                                             one path a line, for the build
     notices.py copyright OUTPUT              the Debian package's copyright
     notices.py sbom windows|web|deb ARTIFACT OUTPUT
                                              an SPDX 2.3 document for ARTIFACT
@@ -43,13 +45,31 @@ def rule(title):
     return f"\n{'=' * 72}\n{title}\n{'=' * 72}\n\n"
 
 
+def owners_file(component):
+    if "debian" in component:
+        return f"/usr/share/doc/{component['debian']['package']}/copyright"
+    return os.path.join(SOURCE, component["notice"])
+
+
+def licence_texts(carried):
+    return sorted({text for component in carried for text in component.get("texts", [])})
+
+
 def owners_text(component):
     if "debian" in component:
-        package = component["debian"]["package"]
-        return (f"Debian's copyright file for {package} {component['debian']['version']}, which holds "
-                f"the copyright and licence of every file of its source:\n\n"
-                + read(f"/usr/share/doc/{package}/copyright"))
-    return read(os.path.join(SOURCE, component["notice"]))
+        return (f"Debian's copyright file for {component['debian']['package']} "
+                f"{component['debian']['version']}, which holds "
+                f"the copyright and licence of every file of its source:\n\n" + read(owners_file(component)))
+    return read(owners_file(component))
+
+
+def depends(edition):
+    """Every file the notices of an edition are made of: an upgrade of the
+    system's packages changes some of them, and the notices with them."""
+    carried = components(edition)
+    files = [owners_file(c) for c in carried if "within" not in c]
+    files += [f"/usr/share/common-licenses/{text}" for text in licence_texts(carried)]
+    return "\n".join([os.path.join(SOURCE, PROGRAM["terms"])] + files) + "\n"
 
 
 def listed(component, indent="  "):
@@ -76,8 +96,7 @@ def notices(edition):
         out.append(rule(f"{component['name']} {component['version']}"))
         out.append(f"Licence: {component['license']}\nSource: {component['source']}\n\n")
         out.append(owners_text(component))
-    texts = sorted({text for component in carried for text in component.get("texts", [])})
-    for text in texts:
+    for text in licence_texts(carried):
         out.append(rule(f"The licence text {text}, as Debian keeps it"))
         out.append(read(f"/usr/share/common-licenses/{text}"))
     return "\n".join(out)
@@ -146,6 +165,8 @@ def write(path, text):
 def main(argv):
     if len(argv) == 3 and argv[0] == "notices" and argv[1] in ("windows", "web"):
         write(argv[2], notices(argv[1]))
+    elif len(argv) == 2 and argv[0] == "depends" and argv[1] in ("windows", "web"):
+        sys.stdout.write(depends(argv[1]))
     elif len(argv) == 2 and argv[0] == "copyright":
         write(argv[1], copyright_file())
     elif len(argv) == 4 and argv[0] == "sbom" and argv[1] in ("windows", "web", "deb"):
