@@ -52,8 +52,9 @@ async function visit(engine, locales, { translated = false } = {}) {
     const browser = await launch(engine, { locales });
     try {
         await browser.open(server.url);
-        // A module that is not this release's never installs the worker:
-        // it keeps nothing of another release's.
+        // Sent a module that does not compile, the worker never installs:
+        // the served module's SHA-256 is not this release's, so its install
+        // fails and `ready` never resolves. Nothing is waited for then.
         if (!translated) await browser.js(() => navigator.serviceWorker.ready);
         await browser.js(measureClicks);
         await browser.click('#Text2_0');

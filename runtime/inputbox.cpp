@@ -25,41 +25,41 @@ void InputBox::focusInEvent(QFocusEvent *event)
     // as it comes; the selection once the focus event has gone out.
     QFocusEvent arriving(event->type(), Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&arriving);
-    m_arrivedByTab = true;
-    QMetaObject::invokeMethod(this, &InputBox::selectIfArrivedByTab, Qt::QueuedConnection);
+    m_selectAllPending = true;
+    QMetaObject::invokeMethod(this, &InputBox::selectAllIfPending, Qt::QueuedConnection);
 }
 
-void InputBox::selectIfArrivedByTab()
+void InputBox::selectAllIfPending()
 {
-    if (!m_arrivedByTab)
+    if (!m_selectAllPending)
         return;
-    m_arrivedByTab = false;
+    m_selectAllPending = false;
     if (hasFocus() && !text().isEmpty())
         selectAll();
 }
 
 void InputBox::focusOutEvent(QFocusEvent *event)
 {
-    m_arrivedByTab = false;
+    m_selectAllPending = false;
     QLineEdit::focusOutEvent(event);
 }
 
 void InputBox::keyPressEvent(QKeyEvent *event)
 {
-    selectIfArrivedByTab();
+    selectAllIfPending();
     QLineEdit::keyPressEvent(event);
 }
 
 void InputBox::inputMethodEvent(QInputMethodEvent *event)
 {
-    selectIfArrivedByTab();
+    selectAllIfPending();
     QLineEdit::inputMethodEvent(event);
 }
 
 // A click after the Tab places the caret where it falls.
 void InputBox::mousePressEvent(QMouseEvent *event)
 {
-    m_arrivedByTab = false;
+    m_selectAllPending = false;
     QLineEdit::mousePressEvent(event);
 }
 

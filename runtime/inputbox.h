@@ -31,9 +31,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    void selectIfArrivedByTab();
+    void selectAllIfPending();
 
-    bool m_arrivedByTab = false;
+    bool m_selectAllPending = false;
 };
 
 } // namespace zerkovan

@@ -70,26 +70,28 @@ const separator = decimalSeparatorFor(navigator.languages?.[0] ?? navigator.lang
 // Submitted by a click on «Изведи», Enter in the input box, or Enter or Space
 // on the button. A click before the module has loaded runs once it has, on
 // the input as it was when pressed; «Изчисти», or a later press, cancels it.
-let pressed = 0;
+// Submissions are counted so that a later one, or «Изчисти», cancels an
+// earlier one still waiting for the module.
+let submissions = 0;
 element('controls').addEventListener('submit', async (event) => {
     event.preventDefault();
-    const press = ++pressed;
+    const submission = ++submissions;
     const text = input.value;
     let loaded;
     try {
         loaded = await engine;
     } catch (failure) {
-        if (press === pressed) showMessage(notLoadedMessage(failure));
+        if (submission === submissions) showMessage(notLoadedMessage(failure));
         return;
     }
-    if (press !== pressed) return;
+    if (submission !== submissions) return;
     const { output: shown, failure } = loaded.run(text, separator);
     showOutput(shown);
     announce(failure === null ? shown.slice(shown.lastIndexOf('\n') + 1) : '');
     if (failure !== null) showMessage(errorDialog.dataset.runErrorStart + failure);
 });
 element('Command1_1').addEventListener('click', () => {
-    pressed += 1;
+    submissions += 1;
     setInput('');
     showOutput('');
     announce('');

@@ -61,8 +61,10 @@ self.addEventListener('fetch', (event) => {
             try {
                 response = await fetch(fromNetwork(file));
             } catch (failure) {
-                // The host has moved on to another release: a page address
-                // still opens; a script of another release is not given.
+                // The network failed, or a file's bytes were not this
+                // release's (its integrity): a page address is asked for
+                // once more as the browser asked for it; a script of
+                // another release is never given.
                 if (navigates) return fetch(event.request);
                 throw failure;
             }
