@@ -51,6 +51,7 @@ void CheckAccessibleNames(const Program &program, Report &report);
 void CheckInputRule(const Program &program, Report &report);
 void CheckReadOnlyBoxes(const Program &program, Report &report);
 void CheckVerdictEvents(const Program &program, Report &report);
+void CheckKeyboard(const Program &program, Report &report);
 void CheckColours(const Program &program, Report &report, bool highContrast);
 
 } // namespace zerkovan::checks

@@ -6,7 +6,8 @@
 // through MSAA (read as the system's own proxies read a standard control),
 // what the input box admits and the read-only boxes refuse when the text
 // comes by message, and the verdict's live-region event after «Изведи»,
-// none after «Изчисти».
+// none after «Изчисти», and Tab and the context menu with keys from
+// Windows' input queue.
 //   usage: checkwindow.exe ZERKOVAN.EXE DPI           the rows above
 //          checkwindow.exe ZERKOVAN.EXE DPI contrast  the colours, with and
 //                                                     without high contrast
@@ -48,6 +49,7 @@ int wmain(int argc, wchar_t *argv[])
         CheckInputRule(program, report);
         CheckReadOnlyBoxes(program, report);
         CheckVerdictEvents(program, report);
+        CheckKeyboard(program, report);
     }
     return report.finish();
 }
