@@ -293,7 +293,8 @@ void InputBoxTest::tabTellsFocusBeforeSelecting()
     QLineEdit *box = m_fixture.input();
     box->setText(text);
     QWidget *before = backwards ? m_fixture.window().Text2(1) : m_fixture.window().Text1(0);
-    QApplication::setActiveWindow(&m_fixture.window());
+    m_fixture.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_fixture.window()));
     before->setFocus();
 
     static QStringList told;

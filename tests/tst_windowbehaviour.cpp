@@ -116,7 +116,8 @@ void WindowBehaviourTest::readOnlyBoxSelectsAndCopies()
 
 void WindowBehaviourTest::tabOrderAndFirstFocus()
 {
-    QApplication::setActiveWindow(&m_fixture.window());
+    m_fixture.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_fixture.window()));
     QCOMPARE(QApplication::focusWidget(), m_fixture.window().Text1(0));
     const QList<QWidget *> order{m_fixture.window().Text2(0),    m_fixture.window().Text2(1),
                                  m_fixture.window().Command1(0), m_fixture.window().Command1(1),
@@ -245,7 +246,8 @@ void WindowBehaviourTest::keyboardSelectionStartsAtTheTop()
 {
     m_fixture.type(QStringLiteral("12"));
     m_fixture.click(0);
-    QApplication::setActiveWindow(&m_fixture.window());
+    m_fixture.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_fixture.window()));
     m_fixture.input()->setFocus();
     QTest::keyClick(m_fixture.input(), Qt::Key_Tab);
     auto *output = qobject_cast<QPlainTextEdit *>(m_fixture.window().Text2(1));

@@ -277,7 +277,8 @@ void WindowLayoutTest::focusIsVisible()
                                     window.Command1(0), window.Command1(1)};
     QWidget *widget = tabOrder[control];
     QWidget *elsewhere = tabOrder[(control + 1) % tabOrder.size()];
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     elsewhere->setFocus();
     const QImage unfocused = widget->grab().toImage();
     widget->setFocus();
