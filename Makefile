@@ -37,15 +37,19 @@ test: build web node_modules
 	@scripts/install-deps nodejs $(BROWSERS) unzip
 	@cd $(BUILD_DIR) && ctest --output-on-failure
 
-# The web edition: the engine compiled to WebAssembly with Debian's clang 16
-# and WASI's C library, and translated to JavaScript with Binaryen's wasm2js;
+# The web edition: the engine compiled to WebAssembly with Debian's clang (the
+# newest whose lld and wasm32 libc++ this release has: 16 on Debian 12) and
+# WASI's C library, and translated to JavaScript with Binaryen's wasm2js;
 # the static site around it in $(WEB_DIR)/site, its scripts bundled with
 # esbuild from npm; and for release the site's zip, the single-file page and
 # their SHA256SUMS in $(WEB_DIR).
 web: deps node_modules
-	@scripts/install-deps clang-16 lld-16 libc++-16-dev-wasm32 libc++abi-16-dev-wasm32 \
-		libclang-rt-16-dev-wasm32 wasi-libc fonttools python3-brotli binaryen zip
-	@cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-wasi.cmake >/dev/null
+	@llvm=$$(scripts/wasm-llvm-version 2>/dev/null || \
+		{ scripts/install-deps --update-lists && scripts/wasm-llvm-version; }) && \
+	scripts/install-deps clang-$$llvm lld-$$llvm libc++-$$llvm-dev-wasm32 libc++abi-$$llvm-dev-wasm32 \
+		libclang-rt-$$llvm-dev-wasm32 wasi-libc fonttools python3-brotli binaryen zip && \
+	cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-wasi.cmake \
+		-DZERKOVAN_LLVM_VERSION=$$llvm >/dev/null
 	@cmake --build $(WEB_DIR)
 
 serve-web: web

@@ -2,20 +2,26 @@
 # SPDX-License-Identifier: LicenseRef-Zerkovan
 
 # Building the engine for the browser: WebAssembly with WASI's C library and
-# libc++ for wasm32, by Debian's clang 16 and lld (packages clang-16, lld-16,
-# libc++-16-dev-wasm32, libc++abi-16-dev-wasm32, libclang-rt-16-dev-wasm32,
-# wasi-libc). The web edition's CMakeLists builds nothing but the engine and
-# the site around it.
+# libc++ for wasm32, by Debian's clang and lld of the LLVM version that
+# ZERKOVAN_LLVM_VERSION names (scripts/wasm-llvm-version picks it: 16 on
+# Debian 12; packages clang-N, lld-N, libc++-N-dev-wasm32,
+# libc++abi-N-dev-wasm32, libclang-rt-N-dev-wasm32, wasi-libc). The web
+# edition's CMakeLists builds nothing but the engine and the site around it.
+if(NOT ZERKOVAN_LLVM_VERSION)
+    message(FATAL_ERROR "ZERKOVAN_LLVM_VERSION is not set (make web sets it)")
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZERKOVAN_LLVM_VERSION)
+set(llvm ${ZERKOVAN_LLVM_VERSION})
 set(CMAKE_SYSTEM_NAME Generic)
 set(CMAKE_SYSTEM_PROCESSOR wasm32)
-set(CMAKE_CXX_COMPILER clang++-16)
+set(CMAKE_CXX_COMPILER clang++-${llvm})
 set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
 set(ZERKOVAN_WEB ON)
 
 # Debian's clang finds neither the wasm32 libc++ headers nor only the
 # target's C headers by itself: name them all, and nothing of the host's.
 set(CMAKE_CXX_FLAGS_INIT
-    "-nostdinc -isystem /usr/lib/llvm-16/include/wasm32-wasi/c++/v1 -isystem /usr/lib/llvm-16/lib/clang/16/include -isystem /usr/include/wasm32-wasi -fno-exceptions -fno-rtti")
+    "-nostdinc -isystem /usr/lib/llvm-${llvm}/include/wasm32-wasi/c++/v1 -isystem /usr/lib/llvm-${llvm}/lib/clang/${llvm}/include -isystem /usr/include/wasm32-wasi -fno-exceptions -fno-rtti")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-L/usr/lib/wasm32-wasi")
 
 # The link line carries no compile flags. Given an -O flag there, clang runs
