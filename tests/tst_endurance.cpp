@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <unistd.h>
 
 using namespace zerkovan;
