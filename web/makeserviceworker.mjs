@@ -6,17 +6,21 @@
 // at once, and a version made from all of them, so that a change to any
 // file the site serves makes a new release. It is minified, as the page's
 // scripts are.
-//   usage: node makeserviceworker.mjs TEMPLATE SITE_FOLDER AT_ONCE...
+//   usage: node makeserviceworker.mjs TEMPLATE SITE_FOLDER AT_ONCE_LIST
+// AT_ONCE_LIST names the files kept at once, one a line (web/kept-at-once.txt).
 import { transformSync } from 'esbuild';
 import { createHash } from 'node:crypto';
 import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join, relative, sep } from 'node:path';
 
-const [template, site, ...atOnce] = process.argv.slice(2);
-if (!template || !site) {
-    console.error('usage: node makeserviceworker.mjs TEMPLATE SITE_FOLDER AT_ONCE...');
+const [template, site, atOnceList] = process.argv.slice(2);
+if (!template || !site || !atOnceList) {
+    console.error('usage: node makeserviceworker.mjs TEMPLATE SITE_FOLDER AT_ONCE_LIST');
     process.exit(2);
 }
+const keptAtOnce = (list) => readFileSync(list, 'utf8').split('\n').map((line) => line.trim())
+    .filter((line) => line && !line.startsWith('#'));
+const atOnce = keptAtOnce(atOnceList);
 const integrity = (file) => `sha256-${createHash('sha256').update(readFileSync(join(site, file))).digest('base64')}`;
 const served = readdirSync(site, { recursive: true, withFileTypes: true })
     .filter((entry) => entry.isFile())

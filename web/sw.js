@@ -45,13 +45,15 @@ self.addEventListener('activate', (event) => {
     );
 });
 
-// The page is kept once, as the site's address; any page address gets it.
-// The scripts a page loads only where its browser lacks something are kept
-// as they are first fetched.
+// The page is kept once, as the site's address; any page address gets it,
+// and an address of another of the release's files, such as its notices,
+// that file. The scripts a page loads only where its browser lacks
+// something are kept as they are first fetched.
 self.addEventListener('fetch', (event) => {
     if (event.request.method !== 'GET') return;
     const navigates = event.request.mode === 'navigate';
-    const file = navigates ? './' : fileOf(event.request.url);
+    const named = fileOf(event.request.url);
+    const file = navigates && named === null ? './' : named;
     if (file === null) return;
     event.respondWith(
         caches.open(cacheName).then(async (cache) => {

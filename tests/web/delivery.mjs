@@ -36,6 +36,11 @@ export async function offline(visit, what = 'the site') {
     await visit.wait(() => visit.js(() => navigator.serviceWorker.controller !== null));
     visit.server.closeAllConnections();
     visit.server.close();
+    for (const [path, words] of [['NOTICES.txt', 'the work of others'], ['LICENSE.txt', 'Dorvelan']]) {
+        const text = await visit.browser.open(visit.server.url + path)
+            .then(() => visit.js(() => document.body.textContent), String);
+        check(`${what}: with the server gone, /${path} still shows its own text`, text.includes(words), text.slice(0, 80));
+    }
     for (const path of ['', 'index.html', '?anything']) {
         const shown = await visit.browser.open(visit.server.url + path).then(() => visit.display('4'), String);
         check(`${what}: with the server gone, /${path} still gives the worked example`, shown === WorkedExample, shown);
@@ -81,9 +86,8 @@ export async function update() {
             await kept(visit, 'graphemes.js');
             const before = await visit.js(() => caches.keys());
             appendFileSync(join(folder, 'graphemes.js'), '\nglobalThis.zerkovanRelease = 2;\n');
-            const atOnce = JSON.parse(readFileSync(join(folder, 'sw.js'), 'utf8').match(/atOnce=(\[[^\]]*\])/)[1]);
             execFileSync(process.execPath, [join(Source, 'web/makeserviceworker.mjs'), join(Source, 'web/sw.js'), folder,
-                ...atOnce.filter((file) => file !== './')]);
+                join(Source, 'web/kept-at-once.txt')]);
             await visit.load('');
             const waiting = await visit.wait(() => visit.js(async () => Boolean((await navigator.serviceWorker.getRegistration())?.waiting)));
             check(`${what}: the new release installs beside the old`, waiting);
