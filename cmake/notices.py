@@ -24,6 +24,8 @@ import sys
 SOURCE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 TABLE = json.load(open(os.path.join(SOURCE, "app/thirdparty/components.json"), encoding="utf-8"))
 PROGRAM = TABLE["program"]
+SUPPLIER = PROGRAM["supplier"]
+SUPPLIER_ADDRESS = f"{SUPPLIER} <{PROGRAM['supplier_email']}>"
 VERSION = re.search(r"set\(ZERKOVAN_VERSION ([0-9.]+)\)",
                     open(os.path.join(SOURCE, "CMakeLists.txt"), encoding="utf-8").read()).group(1)
 
@@ -83,7 +85,7 @@ def notices(edition):
     carried = components(edition)
     top = [c for c in carried if "within" not in c]
     out = [f"Zerkovan {VERSION}: the work of others that this edition carries\n",
-           f"Zerkovan itself is {PROGRAM['supplier'].split(' <')[0]}'s; its terms are in LICENSE.txt beside this file"
+           f"Zerkovan itself is {SUPPLIER}'s; its terms are in LICENSE.txt beside this file"
            + (" (in the single-file edition, just above)." if edition == "web" else "."),
            "Each of the following is its owners' work, under its own licence:\n"]
     for component in top:
@@ -106,10 +108,10 @@ def copyright_file():
     licence = "\n".join(" " + line if line.strip() else " ." for line in terms().rstrip("\n").split("\n"))
     return ("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
             f"Upstream-Name: {PROGRAM['name']}\n"
-            f"Upstream-Contact: {PROGRAM['supplier']}\n"
+            f"Upstream-Contact: {SUPPLIER_ADDRESS}\n"
             f"Source: {PROGRAM['homepage']}\n\n"
             "Files: *\n"
-            f"Copyright: 2026 {PROGRAM['supplier'].split(' <')[0]}\n"
+            f"Copyright: 2026 {SUPPLIER}\n"
             f"License: {PROGRAM['license']}\n"
             f"{licence}\n")
 
@@ -127,14 +129,13 @@ def sbom(edition, artifact):
     carried = [] if edition == "deb" else components(edition)
     if name.endswith(".exe"):
         carried = [c for c in carried if name in c.get("files", [])]
-    supplier = PROGRAM["supplier"]
     packages = [{
         "SPDXID": "SPDXRef-Artifact", "name": PROGRAM["name"], "versionInfo": VERSION,
-        "packageFileName": name, "supplier": f"Organization: {supplier.split(' <')[0]} ({supplier.split('<')[1][:-1]})",
+        "packageFileName": name, "supplier": f"Organization: {SUPPLIER} ({PROGRAM['supplier_email']})",
         "downloadLocation": "NOASSERTION", "filesAnalyzed": False,
         "checksums": [{"algorithm": "SHA256", "checksumValue": digest}],
         "licenseConcluded": PROGRAM["license"], "licenseDeclared": PROGRAM["license"],
-        "copyrightText": f"2026 {supplier}"}]
+        "copyrightText": f"2026 {SUPPLIER_ADDRESS}"}]
     relationships = [{"spdxElementId": "SPDXRef-DOCUMENT", "relationshipType": "DESCRIBES",
                       "relatedSpdxElement": "SPDXRef-Artifact"}]
     for component in carried:
@@ -153,7 +154,7 @@ def sbom(edition, artifact):
                  for ref in referenced]
     return {"spdxVersion": "SPDX-2.3", "dataLicense": "CC0-1.0", "SPDXID": "SPDXRef-DOCUMENT", "name": name,
             "documentNamespace": f"{PROGRAM['homepage']}spdx/{name}-{digest}",
-            "creationInfo": {"created": created, "creators": ["Organization: Dorvelan", "Tool: cmake/notices.py"]},
+            "creationInfo": {"created": created, "creators": [f"Organization: {SUPPLIER}", "Tool: cmake/notices.py"]},
             "packages": packages, "relationships": relationships, "hasExtractedLicensingInfos": extracted}
 
 
