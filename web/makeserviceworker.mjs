@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-// Writes the service worker into the built site: every file the site serves
-// with its SHA-256 (the page as the site's address, './'), the files kept
+// Writes the service worker into the built site: every file the site serves,
+// the scripts' and the module's with their SHA-256 (the page as the site's
+// address, './'), the files kept
 // at once, and a version made from all of them, so that a change to any
 // file the site serves makes a new release. It is minified, as the page's
 // scripts are.
@@ -27,11 +28,19 @@ const served = readdirSync(site, { recursive: true, withFileTypes: true })
     .map((entry) => relative(site, join(entry.parentPath ?? entry.path, entry.name)).split(sep).join('/'))
     .filter((file) => file !== 'sw.js')
     .sort();
-const release = Object.fromEntries(served.map((file) => [file === 'index.html' ? './' : file, integrity(file)]));
+// The scripts and the module must be this release's, byte for byte: a page
+// never runs another release's code. Everything else (the page, icons, the
+// manifest, the style sheet and its font, the terms and notices) is taken
+// as the host sends it, since hosts rewrite such files (auto-minify, image
+// optimisers); were it held to its hash, such a host would leave the site
+// with no offline use at all.
+const mustMatch = (file) => /\.(js|wasm)$/.test(file);
+const hashes = Object.fromEntries(served.map((file) => [file === 'index.html' ? './' : file, integrity(file)]));
+const release = Object.fromEntries(Object.entries(hashes).map(([file, hash]) => [file, mustMatch(file) ? hash : '']));
 for (const file of atOnce) {
     if (!Object.hasOwn(release, file)) throw new Error(`${file} is not in the site`);
 }
-const version = createHash('sha256').update(JSON.stringify(release)).digest('hex').slice(0, 16);
+const version = createHash('sha256').update(JSON.stringify(hashes)).digest('hex').slice(0, 16);
 
 const fill = (text, placeholder, value) => {
     if (!text.includes(placeholder)) throw new Error(`no ${placeholder} in the template`);

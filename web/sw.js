@@ -9,7 +9,7 @@
 // A new release installs beside the old one and takes over only once no
 // page of the old one is open: a page runs with the scripts of its own
 // release, never another's. Every file comes from the network past the
-// browser's HTTP cache, and only with this release's content.
+// browser's HTTP cache, and every script only with this release's content.
 const cacheName = 'zerkovan-{{Version}}';
 const release = /* {{Release}} */ {};
 const atOnce = /* {{AtOnce}} */ [];
@@ -24,9 +24,10 @@ function fileOf(url) {
     return Object.hasOwn(release, path) ? path : null;
 }
 
-// The page itself is taken as the host sends it: some hosts add to it.
-const fromNetwork = (file) =>
-    new Request(file, { cache: 'no-cache', integrity: file === './' ? '' : release[file] });
+// The scripts and the module come only as this release's; the rest as the
+// host sends it (the release names no hash for them): hosts add to pages
+// and rewrite icons and text.
+const fromNetwork = (file) => new Request(file, { cache: 'no-cache', integrity: release[file] });
 
 // A full store is no failure of the page's: what could not be kept is
 // fetched again the next time.
