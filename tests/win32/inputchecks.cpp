@@ -96,6 +96,39 @@ void arrive(HWND box, Way way, const wchar_t *text)
     }
 }
 
+struct Seen
+{
+    std::wstring text;
+    DWORD start = 0;
+    DWORD end = 0;
+    bool operator==(const Seen &) const = default;
+};
+
+Seen seen(HWND box)
+{
+    Seen now{TextOf(box)};
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&now.start),
+                 reinterpret_cast<LPARAM>(&now.end));
+    return now;
+}
+
+// The box once it stays the same: Wine's edit control answers an input
+// method's character by posting itself the character, which lands a
+// moment after the message that brought it has returned.
+Seen settled(HWND box)
+{
+    Sleep(50);
+    Seen last = seen(box);
+    for (int tries = 0; tries < 20; ++tries) {
+        Sleep(25);
+        const Seen now = seen(box);
+        if (now == last)
+            return now;
+        last = now;
+    }
+    return last;
+}
+
 } // namespace
 
 void CheckInputRule(const Program &program, Report &report)
@@ -109,11 +142,7 @@ void CheckInputRule(const Program &program, Report &report)
         SendMessageW(box, EM_SETSEL, WPARAM(row.caret), row.caret);
         SendMessageW(box, EM_EMPTYUNDOBUFFER, 0, 0);
         arrive(box, row.way, row.arriving);
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
-        const std::wstring text = TextOf(box);
+        const auto [text, start, end] = settled(box);
         const bool caretHolds =
             row.caretAfter < 0 || (int(start) == row.caretAfter && start == end);
         report.check(text == row.after && caretHolds, row.name,
