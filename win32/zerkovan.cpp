@@ -24,15 +24,16 @@ namespace {
 // Only minimise and close: the layout has one size.
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// The outer size for a client area of the layout's size at `dpi`.
-SIZE outerSize(UINT dpi)
+// The window's frame around a client area of the layout's size at `dpi`,
+// placed at (0, 0): its left and top are the frame's widths, negative.
+RECT outerFrame(UINT dpi)
 {
     RECT rect = PixelsOf(layout::ClientArea, dpi);
     if (const auto adjustForDpi = NewerDpiFunctions().adjustWindowRectExForDpi)
         adjustForDpi(&rect, WindowStyle, FALSE, 0, dpi);
     else
         AdjustWindowRectEx(&rect, WindowStyle, FALSE, 0);
-    return {rect.right - rect.left, rect.bottom - rect.top};
+    return rect;
 }
 
 } // namespace
@@ -62,12 +63,10 @@ Zerkovan *Zerkovan::Create(HINSTANCE instance)
     if (!window)
         return nullptr;
     const UINT dpi = DpiOf(window);
-    const SIZE size = outerSize(dpi);
-    RECT frame = PixelsOf(layout::ClientArea, dpi);
-    AdjustWindowRectEx(&frame, WindowStyle, FALSE, 0);
+    const RECT frame = outerFrame(dpi);
     SetWindowPos(window, nullptr, TwipsToPixels(45, dpi) + frame.left,
-                 TwipsToPixels(435, dpi) + frame.top, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 TwipsToPixels(435, dpi) + frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return reinterpret_cast<Zerkovan *>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
