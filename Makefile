@@ -65,14 +65,11 @@ node_modules: package-lock.json
 	@npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
 	@touch node_modules
 
-# The Debian package, build/zerkovan_<version>_<arch>.deb; make test checks it.
-# Packaging runs under umask 022: CPack gives the folders it creates and the
-# members of the .deb's ar archive the umask's modes (CMake 3.25 applies no
-# default of its own to folders an install creates on the way).
+# The Debian package, build/zerkovan_<version>_<arch>.deb, with its SHA256SUMS
+# and bill of materials; make test checks it.
 package: build
-	@umask 022 && cd $(BUILD_DIR) && cpack -G DEB >/dev/null
-	@cd $(BUILD_DIR) && sha256sum zerkovan_*.deb >SHA256SUMS && cat SHA256SUMS
-	@cd $(BUILD_DIR) && for deb in zerkovan_*.deb; do /usr/bin/python3 $(CURDIR)/cmake/notices.py sbom deb $$deb $$deb.spdx.json; done
+	@cmake --build $(BUILD_DIR) --target release
+	@cat $(BUILD_DIR)/SHA256SUMS
 
 # Every file's copyright and licence (reuse lint); formatting and
 # clang-tidy's checks (.clang-tidy) over the project's own
@@ -161,10 +158,7 @@ windows: deps
 	@cmake --build $(WINDOWS_DIR)
 	@rm -rf $(WINDOWS_DIR)/deploy
 	@umask 022 && cmake --install $(WINDOWS_DIR) --prefix $(WINDOWS_DIR)/deploy --strip >/dev/null
-	@umask 022 && cmake --build $(WINDOWS_DIR) --target zip msi >/dev/null
-	@cd $(WINDOWS_DIR) && sha256sum Zerkovan-*.zip Zerkovan-*.msi deploy/Zerkovan.exe >SHA256SUMS
-	@cd $(WINDOWS_DIR) && for artifact in Zerkovan-*.zip Zerkovan-*.msi deploy/Zerkovan.exe; do \
-		/usr/bin/python3 $(CURDIR)/cmake/notices.py sbom windows $$artifact $$(basename $$artifact).spdx.json; done
+	@umask 022 && cmake --build $(WINDOWS_DIR) --target release >/dev/null
 	@echo "wrote $(WINDOWS_DIR)/deploy, $$(cd $(WINDOWS_DIR) && ls Zerkovan-*.zip Zerkovan-*.msi | tr '\n' ' ')and SHA256SUMS"
 
 # The .deb, the zip, the installer and Zerkovan.exe, built twice from the last

@@ -11,7 +11,7 @@ include(${PROJECT_SOURCE_DIR}/cmake/notices.cmake)
 zerkovan_notices_sources(windows notices_sources)
 set(notices ${CMAKE_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 add_custom_command(OUTPUT ${notices}
-    COMMAND ${ZERKOVAN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/notices.py notices windows ${notices}
+    COMMAND ${ZERKOVAN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/notices.py notices windows ${ZERKOVAN_VERSION} ${notices}
     DEPENDS ${notices_sources} VERBATIM)
 add_custom_target(zerkovan_notices ALL DEPENDS ${notices})
 install(FILES ${notices} DESTINATION .)
@@ -47,3 +47,11 @@ add_custom_target(msi
             -DSOURCE=${PROJECT_SOURCE_DIR} -DOUTPUT=${CMAKE_BINARY_DIR}/${ZERKOVAN_MSI}
             -P ${PROJECT_SOURCE_DIR}/cmake/msi.cmake
     COMMENT "Making ${ZERKOVAN_MSI}" VERBATIM)
+
+# Both, and the program itself, with their SHA256SUMS and a bill of materials
+# beside each (make windows).
+add_custom_target(release
+    COMMAND ${ZERKOVAN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/notices.py release windows ${ZERKOVAN_VERSION}
+            ${ZERKOVAN_WINDOWS_PACKAGE}.zip ${ZERKOVAN_MSI} deploy/Zerkovan.exe
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR} VERBATIM)
+add_dependencies(release zip msi)

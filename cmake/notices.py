@@ -7,12 +7,15 @@ of components (app/thirdparty/components.json) and their owners' own texts:
 the Debian packages' copyright files, the licence texts Debian keeps in
 /usr/share/common-licenses, and the npm packages' licence files.
 
-    notices.py notices windows|web OUTPUT    the notices file of an edition
-    notices.py depends windows|web           the owners' texts it is made of,
-                                             one path a line, for the build
-    notices.py copyright OUTPUT              the Debian package's copyright
-    notices.py sbom windows|web|deb ARTIFACT OUTPUT
-                                             an SPDX 2.3 document for ARTIFACT
+    notices.py notices windows|web VERSION OUTPUT
+        the notices file of an edition
+    notices.py depends windows|web
+        the owners' texts it is made of, one path a line, for the build
+    notices.py copyright OUTPUT
+        the Debian package's copyright file
+    notices.py release windows|web|deb VERSION ARTIFACT...
+        an edition's SHA256SUMS, and an SPDX 2.3 bill of materials beside it
+        for each ARTIFACT (its name and .spdx.json), in the current folder
 """
 import datetime
 import hashlib
@@ -26,8 +29,6 @@ TABLE = json.load(open(os.path.join(SOURCE, "app/thirdparty/components.json"), e
 PROGRAM = TABLE["program"]
 SUPPLIER = PROGRAM["supplier"]
 SUPPLIER_ADDRESS = f"{SUPPLIER} <{PROGRAM['supplier_email']}>"
-VERSION = re.search(r"set\(ZERKOVAN_VERSION ([0-9.]+)\)",
-                    open(os.path.join(SOURCE, "CMakeLists.txt"), encoding="utf-8").read()).group(1)
 
 
 def read(path):
@@ -81,10 +82,10 @@ def listed(component, indent="  "):
     return line
 
 
-def notices(edition):
+def notices(edition, version):
     carried = components(edition)
     top = [c for c in carried if "within" not in c]
-    out = [f"Zerkovan {VERSION}: the work of others that this edition carries\n",
+    out = [f"Zerkovan {version}: the work of others that this edition carries\n",
            f"Zerkovan itself is {SUPPLIER}'s; its terms are in LICENSE.txt beside this file"
            + (" (in the single-file edition, just above)." if edition == "web" else "."),
            "Each of the following is its owners' work, under its own licence:\n"]
@@ -120,17 +121,15 @@ def spdx_id(component):
     return "SPDXRef-" + re.sub(r"[^A-Za-z0-9.-]", "-", component["id"])
 
 
-def sbom(edition, artifact):
+def sbom(edition, version, artifact, digest):
     name = os.path.basename(artifact)
-    with open(artifact, "rb") as file:
-        digest = hashlib.sha256(file.read()).hexdigest()
     epoch = int(os.environ.get("SOURCE_DATE_EPOCH", "0"))
     created = datetime.datetime.fromtimestamp(epoch, datetime.timezone.utc).strftime("%Y-%m-%dT%H:%M:%SZ")
     carried = [] if edition == "deb" else components(edition)
     if name.endswith(".exe"):
         carried = [c for c in carried if name in c.get("files", [])]
     packages = [{
-        "SPDXID": "SPDXRef-Artifact", "name": PROGRAM["name"], "versionInfo": VERSION,
+        "SPDXID": "SPDXRef-Artifact", "name": PROGRAM["name"], "versionInfo": version,
         "packageFileName": name, "supplier": f"Organization: {SUPPLIER} ({PROGRAM['supplier_email']})",
         "downloadLocation": "NOASSERTION", "filesAnalyzed": False,
         "checksums": [{"algorithm": "SHA256", "checksumValue": digest}],
@@ -163,15 +162,26 @@ def write(path, text):
         file.write(text)
 
 
+def release(edition, version, artifacts):
+    sums = []
+    for artifact in artifacts:
+        with open(artifact, "rb") as file:
+            digest = hashlib.sha256(file.read()).hexdigest()
+        sums.append(f"{digest}  {artifact}\n")
+        document = sbom(edition, version, artifact, digest)
+        write(os.path.basename(artifact) + ".spdx.json", json.dumps(document, indent=2, ensure_ascii=False) + "\n")
+    write("SHA256SUMS", "".join(sums))
+
+
 def main(argv):
-    if len(argv) == 3 and argv[0] == "notices" and argv[1] in ("windows", "web"):
-        write(argv[2], notices(argv[1]))
+    if len(argv) == 4 and argv[0] == "notices" and argv[1] in ("windows", "web"):
+        write(argv[3], notices(argv[1], argv[2]))
     elif len(argv) == 2 and argv[0] == "depends" and argv[1] in ("windows", "web"):
         sys.stdout.write(depends(argv[1]))
     elif len(argv) == 2 and argv[0] == "copyright":
         write(argv[1], copyright_file())
-    elif len(argv) == 4 and argv[0] == "sbom" and argv[1] in ("windows", "web", "deb"):
-        write(argv[3], json.dumps(sbom(argv[1], argv[2]), indent=2, ensure_ascii=False) + "\n")
+    elif len(argv) >= 4 and argv[0] == "release" and argv[1] in ("windows", "web", "deb"):
+        release(argv[1], argv[2], argv[3:])
     else:
         sys.exit(__doc__)
 

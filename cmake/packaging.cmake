@@ -32,4 +32,13 @@ The interface is in Bulgarian.")
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
         "fonts-liberation, qt6-qpa-plugins, qt6-wayland, qt6-translations-l10n")
     include(CPack)
+
+    # The package under umask 022 (CPack gives the folders it creates and
+    # the members of the .deb's ar archive the umask's modes; CMake 3.25
+    # applies no default of its own to folders an install creates on the
+    # way), with its SHA256SUMS and bill of materials beside it.
+    add_custom_target(release
+        COMMAND sh -c "rm -f zerkovan_*.deb && umask 022 && '${CMAKE_CPACK_COMMAND}' -G DEB >/dev/null"
+        COMMAND sh -c "'${ZERKOVAN_PYTHON}' '${PROJECT_SOURCE_DIR}/cmake/notices.py' release deb ${ZERKOVAN_VERSION} zerkovan_*.deb"
+        WORKING_DIRECTORY ${CMAKE_BINARY_DIR} VERBATIM)
 endif()
