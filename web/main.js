@@ -101,9 +101,21 @@ element('Command1_1').addEventListener('click', () => {
 // from a disk, or the single file, has no service worker to register. The
 // scripts this browser needed beside the page are named to the worker, which
 // was not yet in charge when the first visit loaded them.
+// A worker that cannot keep this release (the host changed one of its
+// scripts, which must be this release's byte for byte) is discarded, and
+// the page then works online only: it takes back its manifest, so that the
+// browser does not offer to install as an app what would not open offline.
+function onlineOnly() {
+    document.querySelector('link[rel="manifest"]')?.remove();
+}
 const served = /^https?:$/.test(location.protocol) && document.documentElement.dataset.edition !== 'single-file';
 if (served && 'serviceWorker' in navigator) {
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+    navigator.serviceWorker.register('sw.js').then((registration) => {
+        const worker = registration.installing;
+        worker?.addEventListener('statechange', () => {
+            if (worker.state === 'redundant' && registration.active === null) onlineOnly();
+        });
+    }, onlineOnly);
     Promise.allSettled([engine, graphemes])
         .then(() => navigator.serviceWorker.ready)
         .then((registration) => registration.active?.postMessage({ keep: loadedScripts() }));

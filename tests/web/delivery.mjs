@@ -174,6 +174,18 @@ export async function hosts() {
     await visiting('with a host that rewrites its icon, manifest and notices', {
         answer: (path, body) => (body !== null && rewritten[path] ? Buffer.concat([body, Buffer.from(rewritten[path])]) : body),
     }, (visit, what) => offline(visit, what));
+    // One that rewrites a script, which the worker takes only as this
+    // release's: the page works online, and offers no installing as an app.
+    await visiting('with a host that rewrites a script', {
+        answer: (path, body) => (body !== null && path === '/zerkovan.js' ? Buffer.concat([body, Buffer.from('\n')]) : body),
+    }, async (visit, what) => {
+        await works(visit, what);
+        const withdrawn = await visit.wait(() => visit.js(() => document.querySelector('link[rel="manifest"]') === null));
+        const workers = await visit.js(async () => (await navigator.serviceWorker.getRegistrations())
+            .map((registration) => registration.active !== null));
+        check(`${what}: no worker takes charge, and the page takes back its manifest`,
+            withdrawn && !workers.includes(true), workers);
+    });
     await visiting('with the engine answered 404', { answer: Missing('/zerkovan.wasm', '/zerkovan.wasm.js') },
         (visit, what) => says(visit, what, 'that the server answered 404',
             'Програмата не се зареди: сървърът отговори с грешка 404. Съобщете за това на администратора на сайта.'));
