@@ -7,6 +7,9 @@ of components (app/thirdparty/components.json) and their owners' own texts:
 the Debian packages' copyright files, the licence texts Debian keeps in
 /usr/share/common-licenses, and the npm packages' licence files.
 
+Each command takes --llvm N first where the edition is the web edition: the
+LLVM version it is built with, which names the packages of its libc++.
+
     notices.py notices windows|web VERSION OUTPUT
         the notices file of an edition
     notices.py depends windows|web
@@ -22,6 +25,7 @@ import hashlib
 import json
 import os
 import re
+import subprocess
 import sys
 
 SOURCE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -40,8 +44,43 @@ def terms():
     return read(os.path.join(SOURCE, PROGRAM["terms"]))
 
 
+def upstream(debian_version):
+    """The owners' version in a Debian package's: no epoch, no revision."""
+    return re.sub(r"^[0-9]+:", "", debian_version).rsplit("-", 1)[0]
+
+
+def installed(package):
+    """The installed package's version, its source package and that's version."""
+    result = subprocess.run(["dpkg-query", "-W", "-f=${db:Status-Status}\t${Version}\t${source:Package}\t${source:Version}",
+                             package], capture_output=True, text=True)
+    fields = result.stdout.split("\t")
+    if result.returncode != 0 or fields[0] != "installed":
+        sys.exit(f"notices.py: the Debian package {package} is not installed")
+    return fields[1:]
+
+
+def resolved(component, llvm):
+    """A row of the table with the versions of what is installed filled in."""
+    if "debian" in component:
+        if "{llvm}" in component["debian"]["package"] and llvm is None:
+            sys.exit(f"notices.py: {component['id']} needs --llvm")
+        package = component["debian"]["package"].format(llvm=llvm)
+        version, source, source_version = installed(package)
+        made = f"; {component['made']}" if "made" in component else ""
+        return {**component, "version": upstream(version), "debian": {"package": package, "version": version},
+                "source": f"Debian's source package {source} {source_version}{made}"}
+    if "npm" in component:
+        with open(os.path.join(SOURCE, "package-lock.json"), encoding="utf-8") as file:
+            version = json.load(file)["packages"][f"node_modules/{component['npm']}"]["version"]
+        return {**component, "version": version, "source": f"the npm package {component['npm']} {version}"}
+    return component
+
+
+LLVM = None
+
+
 def components(edition):
-    return [c for c in TABLE["components"] if edition in c["artifacts"]]
+    return [resolved(c, LLVM) for c in TABLE["components"] if edition in c["artifacts"]]
 
 
 def rule(title):
@@ -174,6 +213,9 @@ def release(edition, version, artifacts):
 
 
 def main(argv):
+    global LLVM
+    if argv[:1] == ["--llvm"] and len(argv) > 1:
+        LLVM, argv = argv[1], argv[2:]
     if len(argv) == 4 and argv[0] == "notices" and argv[1] in ("windows", "web"):
         write(argv[3], notices(argv[1], argv[2]))
     elif len(argv) == 2 and argv[0] == "depends" and argv[1] in ("windows", "web"):
