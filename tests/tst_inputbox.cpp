@@ -111,7 +111,15 @@ class InputBoxTest : public QObject
 private slots:
     void initTestCase() { PrepareApplication(); }
     void init() { QVERIFY(m_fixture.open()); }
-    void cleanup() { m_fixture.close(); }
+    void cleanup()
+    {
+        m_fixture.close();
+        // However a test ended, assistive tools are told of updates the
+        // toolkit's own way again.
+        const QAccessible::UpdateHandler installed = QAccessible::installUpdateHandler(nullptr);
+        QAccessible::installUpdateHandler(installed);
+        QVERIFY(installed == nullptr);
+    }
 
     void insertedText_data();
     void insertedText();
