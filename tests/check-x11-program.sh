@@ -45,12 +45,15 @@ done
 keys() { xdotool key --clearmodifiers --delay 50 "$@"; sleep 0.3; }
 # What Ctrl+A and Ctrl+C copy of the focused box, waited for a while when it
 # is not yet EXPECTED. The clipboard is emptied first, so that a copy that
-# has not come yet is never taken for an earlier one.
+# has not come yet is never taken for an earlier one. xclip stays behind to
+# serve the empty clipboard until the program takes it: it must not hold
+# the output that $(copied ...) waits to close, or a program that never
+# copies would stall the check instead of failing it.
 # The keys are queued in order; on a busy machine the program may take a
 # while to get through them, so the copy is asked for again now and then.
 copied() { # EXPECTED
     for _ in 1 2 3 4 5; do
-        printf '' | xclip -i -selection clipboard
+        printf '' | xclip -i -selection clipboard >/dev/null
         keys ctrl+a ctrl+c
         for _ in $(seq 20); do
             got=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
