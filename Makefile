@@ -38,7 +38,8 @@ test: build web node_modules
 	@cd $(BUILD_DIR) && ctest --output-on-failure
 
 # The web edition: the engine compiled to WebAssembly with Debian's clang (the
-# newest whose lld and wasm32 libc++ this release has: 16 on Debian 12) and
+# newest whose lld and wasm32 libc++ this release has, installed first: 16
+# on Debian 12's release host, 22 on a fresh Debian 13) and
 # WASI's C library, and translated to JavaScript with Binaryen's wasm2js;
 # the static site around it in $(WEB_DIR)/site, its scripts bundled with
 # esbuild from npm; and for release the site's zip, the single-file page and
@@ -79,14 +80,14 @@ package: build
 # stylelint-no-unsupported-browser-features, and MDN's data for the rest.
 LINT_SOURCES := $(CURDIR)/(engine|runtime|window|app|tests)/[^/]+\.cpp$$
 lint: build web node_modules
-	@scripts/install-deps clang-format clang-tidy-14 reuse
+	@scripts/install-deps clang-format clang-tidy reuse
 	@reuse lint --quiet || reuse lint | tail -n 30
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install eslint .
 	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install stylelint $(WEB_DIR)/web/page/style.css
 	@BROWSERSLIST_IGNORE_OLD_DATA=1 node tests/web/check-baseline.mjs $(WEB_DIR)/site | grep -v '^PASS'
-	@run-clang-tidy-14 -p $(BUILD_DIR) -quiet -j $$(nproc) '$(LINT_SOURCES)' 2>&1 | \
-		grep -vE '^(Running clang-tidy|clang-tidy-14 |[0-9]+ warnings? generated|Suppressed [0-9]+ warnings|Use -header-filter|$$)'; \
+	@run-clang-tidy -p $(BUILD_DIR) -quiet -j $$(nproc) '$(LINT_SOURCES)' 2>&1 | \
+		grep -vE '^(Running clang-tidy|clang-tidy(-[0-9]+)? |\[[0-9]+/[0-9]+\]|[0-9]+ warnings? generated|Suppressed [0-9]+ warnings|Use -header-filter|$$)'; \
 		exit $${PIPESTATUS[0]}
 
 # Line and branch coverage of the engine, the runtime layer and the window
