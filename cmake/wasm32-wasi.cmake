@@ -28,7 +28,7 @@ set(ZERKOVAN_WEB ON)
 # Debian's clang finds neither the wasm32 libc++ headers nor only the
 # target's C headers by itself: name them all, and nothing of the host's.
 set(CMAKE_CXX_FLAGS_INIT
-    "-nostdinc -isystem /usr/lib/llvm-${llvm}/include/wasm32-wasi/c++/v1 -isystem /usr/lib/llvm-${llvm}/lib/clang/${llvm}/include -isystem /usr/include/${triple} -fno-exceptions -fno-rtti")
+    "-nostdinc -isystem /usr/lib/llvm-${llvm}/include/wasm32-wasi/c++/v1 -isystem /usr/lib/llvm-${llvm}/lib/clang/${llvm}/include -isystem /usr/include/${triple} -fno-exceptions -fno-rtti -mcpu=mvp -msign-ext -mmutable-globals")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-L/usr/lib/${triple}")
 
 # The link line carries no compile flags. Given an -O flag there, clang runs

@@ -12,6 +12,24 @@
 
 #define ZERKOVAN_EXPORT(name) extern "C" __attribute__((export_name(#name)))
 
+// What the C++ library does where it would throw (a string grown past its
+// largest size) and cannot, as exceptions are off: stop the module at
+// once, as std::abort does. Its own version first prints the reason to
+// standard error through WASI's file calls, which the module would then
+// have to import and the page does not give. The exception specification
+// is whatever the library's declaration says (none before libc++ 17).
+void std::__libcpp_verbose_abort(const char *, ...) noexcept(noexcept(std::__libcpp_verbose_abort("")))
+{
+    __builtin_trap();
+}
+
+// The same for the C++ runtime's last words as it aborts (std::terminate's
+// default handler), which it would write the same way.
+extern "C" [[noreturn]] void __abort_message(const char *, ...)
+{
+    __builtin_trap();
+}
+
 namespace {
 
 zerkovan::WindowState state;
