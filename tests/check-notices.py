@@ -157,7 +157,10 @@ def web(build, scratch):
     check("the linker's map of the module", os.path.exists(map_path))
     link_map = read(map_path) if os.path.exists(map_path) else ""
     for archive in sorted(set(re.findall(r"(/\S+?\.a)\(", link_map))):
-        owner = subprocess.run(["dpkg", "-S", archive], capture_output=True, text=True).stdout.split(":")[0]
+        # The linker names it as it found it, perhaps through a link
+        # (/usr/lib/wasm32-wasip1 is one to wasm32-wasi on Debian 13).
+        owner = subprocess.run(["dpkg", "-S", os.path.realpath(archive)],
+                               capture_output=True, text=True).stdout.split(":")[0]
         named = []
         for c in edition_components("web"):
             pattern = re.escape(c.get("debian", {}).get("package", "")).replace(r"\{llvm\}", "(?P<llvm>[0-9]+)")
