@@ -79,8 +79,8 @@ void ShowTriangle(WindowState &state, std::string_view decimalSeparator)
 {
     const OutputText out{[&] { return state.output; },
                          [&](const std::string &text) { state.output = text; }};
-    showTriangle(
-        out, [&] { return state.input; }, state, decimalSeparator);
+    const auto input = [&] { return state.input; };
+    showTriangle(out, input, state, decimalSeparator);
 }
 
 void ShowTriangleInBoxes(QWidget *inputBox, QWidget *outputBox, WindowState &state,
@@ -88,8 +88,8 @@ void ShowTriangleInBoxes(QWidget *inputBox, QWidget *outputBox, WindowState &sta
 {
     const OutputText out{[outputBox] { return TextOf(outputBox); },
                          [outputBox](const std::string &text) { AssignText(outputBox, text); }};
-    showTriangle(
-        out, [inputBox] { return TextOf(inputBox); }, state, decimalSeparator);
+    const auto input = [inputBox] { return TextOf(inputBox); };
+    showTriangle(out, input, state, decimalSeparator);
 }
 
 } // namespace zerkovan::literal

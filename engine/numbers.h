@@ -12,11 +12,13 @@
 
 #include <charconv>
 #include <cmath>
+#include <concepts>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace zerkovan {
 
@@ -42,10 +44,9 @@ double ValFromText(std::string_view text);
 // library has it for doubles, and strtod where it has not (the browser's).
 enum class DigitReader { FromChars, Strtod };
 template <typename Number>
-concept ReadableByFromChars = requires(const char *text, Number &value)
-{
-    std::from_chars(text, text, value);
-};
+concept ReadableByFromChars =
+    std::same_as<decltype(std::from_chars("", "", std::declval<Number &>())),
+                 std::from_chars_result>;
 inline constexpr bool HasFromCharsForDouble = ReadableByFromChars<double>;
 double ValFromText(std::string_view text, DigitReader reader);
 

@@ -246,7 +246,8 @@ void WindowLayoutTest::iconFilesShowOneImage()
     const QPixmap doubled = icon.pixmap(QSize(32, 32), 2.0);
     QCOMPARE(doubled.size(), QSize(64, 64));
     for (const auto mode : {Qt::FastTransformation, Qt::SmoothTransformation})
-        QVERIFY(pixelsOf(doubled.toImage()) != pixelsOf(xpm.scaled(64, 64, Qt::IgnoreAspectRatio, mode)));
+        QVERIFY(pixelsOf(doubled.toImage()) !=
+                pixelsOf(xpm.scaled(64, 64, Qt::IgnoreAspectRatio, mode)));
 }
 
 void WindowLayoutTest::accessibleNames()

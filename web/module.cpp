@@ -18,7 +18,8 @@
 // standard error through WASI's file calls, which the module would then
 // have to import and the page does not give. The exception specification
 // is whatever the library's declaration says (none before libc++ 17).
-void std::__libcpp_verbose_abort(const char *, ...) noexcept(noexcept(std::__libcpp_verbose_abort("")))
+void std::__libcpp_verbose_abort(const char *,
+                                 ...) noexcept(noexcept(std::__libcpp_verbose_abort("")))
 {
     __builtin_trap();
 }
