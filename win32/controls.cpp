@@ -84,10 +84,13 @@ void Zerkovan::createControls()
         }
     }
     m_verdict.create(m_window, VerdictStatic);
-    AssignText(Text1(0), Utf16(TaskStatement));
-    AssignText(Text1(1), Utf16(Motto));
     takeColours();
     placeControls(DpiOf(m_window));
+    // Filled once they have their size: a multi-line box of no width
+    // would wrap the statement at every character first (and Wine 10's
+    // box faults on it, abandoning the window's creation).
+    AssignText(Text1(0), Utf16(TaskStatement));
+    AssignText(Text1(1), Utf16(Motto));
     m_lastFocus = Text1(0);
 }
 
