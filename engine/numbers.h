@@ -42,7 +42,7 @@ double ValFromText(std::string_view text);
 // What turns the digits read into the nearest double. Both round correctly
 // and give the same double; ValFromText takes from_chars where the standard
 // library has it for doubles, and strtod where it has not (the browser's).
-enum class DigitReader { FromChars, Strtod };
+enum class DigitReader : std::uint8_t { FromChars, Strtod };
 template <typename Number>
 concept ReadableByFromChars =
     std::same_as<decltype(std::from_chars("", "", std::declval<Number &>())),
@@ -58,7 +58,7 @@ std::string NumberText(double value, std::string_view decimalSeparator);
 // round correctly and give the same digits. NumberText takes to_chars, but
 // in the browser the C library's snprintf: there libc++'s to_chars for
 // doubles would triple the module with its tables.
-enum class DigitWriter { ToChars, Snprintf };
+enum class DigitWriter : std::uint8_t { ToChars, Snprintf };
 #ifdef __wasm__
 inline constexpr DigitWriter NumberTextWriter = DigitWriter::Snprintf;
 #else

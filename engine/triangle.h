@@ -16,8 +16,8 @@
 
 namespace zerkovan {
 
-// FoundFlag values.
-enum : Integer16 {
+// FoundFlag values, of FoundFlag's own type.
+enum : Integer16 {    // NOLINT(performance-enum-size)
     NotSeen = 0,      // the searched number has not been seen in this run
     SeenInRow = 1,    // seen in the row just written, not yet recorded
     SeenRecorded = 2, // seen, and its row is in FoundRow
@@ -35,7 +35,7 @@ struct WindowState
 inline constexpr double FirstUnreachableRow = 32768;
 
 // How a run ended. The one error is that a value left the 16-bit range.
-enum class RunResult { Done, Overflow };
+enum class RunResult : std::uint8_t { Done, Overflow };
 
 // What the user is told of a failed run: "Overflow"; empty for Done.
 std::string_view MessageOf(RunResult result);

@@ -23,7 +23,15 @@ using namespace zerkovan;
 
 namespace {
 
-enum class Path { Keys, CtrlV, ShiftInsert, ContextMenu, Drop, AssistiveInsert, AssistiveValue };
+enum class Path : quint8 {
+    Keys,
+    CtrlV,
+    ShiftInsert,
+    ContextMenu,
+    Drop,
+    AssistiveInsert,
+    AssistiveValue
+};
 
 // U+1F600, outside the basic plane: two UTF-16 code units.
 const QString Emoji = QString::fromUtf8("\xF0\x9F\x98\x80");

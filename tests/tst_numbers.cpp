@@ -197,13 +197,13 @@ void NumbersTest::toInteger16()
         QVERIFY(!ToInteger16(value));
         return;
     }
-    QCOMPARE(int(ToInteger16(value).value()), expected);
+    QCOMPARE(ToInteger16(value), std::optional<Integer16>(Integer16(expected)));
 }
 
 void NumbersTest::checkedSubtract()
 {
-    QCOMPARE(int(CheckedSubtract(1, 1).value()), 0);
-    QCOMPARE(int(CheckedSubtract(-32767, 1).value()), -32768);
+    QCOMPARE(CheckedSubtract(1, 1), std::optional<Integer16>(0));
+    QCOMPARE(CheckedSubtract(-32767, 1), std::optional<Integer16>(-32768));
     QVERIFY(!CheckedSubtract(-32768, 1));
     QVERIFY(!CheckedSubtract(32767, -1));
     QCOMPARE(MessageOf(RunResult::Overflow), std::string_view("Overflow"));
