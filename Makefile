@@ -87,7 +87,7 @@ lint: build web node_modules
 	@BROWSERSLIST_IGNORE_OLD_DATA=1 npx --no-install stylelint $(WEB_DIR)/web/page/style.css
 	@BROWSERSLIST_IGNORE_OLD_DATA=1 node tests/web/check-baseline.mjs $(WEB_DIR)/site | grep -v '^PASS'
 	@run-clang-tidy -p $(BUILD_DIR) -quiet -j $$(nproc) '$(LINT_SOURCES)' 2>&1 | \
-		grep -vE '^(Running clang-tidy|clang-tidy(-[0-9]+)? |\[[0-9]+/[0-9]+\]|[0-9]+ warnings? generated|Suppressed [0-9]+ warnings|Use -header-filter|$$)'; \
+		grep -vE '^(Running clang-tidy|clang-tidy(-[0-9]+)? |\[ *[0-9]+/[0-9]+\]|[0-9]+ warnings? generated|Suppressed [0-9]+ warnings|Use -header-filter|$$)'; \
 		exit $${PIPESTATUS[0]}
 
 # Line and branch coverage of the engine, the runtime layer and the window
