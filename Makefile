@@ -43,9 +43,9 @@ test: build web node_modules
 # WASI's C library, and translated to JavaScript with Binaryen's wasm2js;
 # the static site around it in $(WEB_DIR)/site, its scripts bundled with
 # esbuild from npm; and for release the site's zip, the single-file page and
-# their SHA256SUMS in $(WEB_DIR).
+# their SHA256SUMS in $(WEB_DIR). ZERKOVAN_LLVM_VERSION=N takes LLVM N instead.
 web: deps node_modules
-	@llvm=$$(scripts/wasm-llvm-version 2>/dev/null || \
+	@llvm=$(ZERKOVAN_LLVM_VERSION); [ -n "$$llvm" ] || llvm=$$(scripts/wasm-llvm-version 2>/dev/null || \
 		{ scripts/install-deps --update-lists && scripts/wasm-llvm-version; }) && \
 	scripts/install-deps clang-$$llvm lld-$$llvm libc++-$$llvm-dev-wasm32 libc++abi-$$llvm-dev-wasm32 \
 		libclang-rt-$$llvm-dev-wasm32 wasi-libc fonttools python3-brotli binaryen zip && \
@@ -139,7 +139,7 @@ test-asan: deps
 # make fuzz FUZZ_SECONDS=600 for a longer run. New inputs go to
 # build-fuzz/corpus; the seeds in tests/fuzz/corpus stay as they are.
 fuzz: deps
-	@scripts/install-deps clang libclang-rt-14-dev
+	@scripts/install-deps clang libclang-rt-dev
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@mkdir -p build-fuzz/corpus
