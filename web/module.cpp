@@ -16,8 +16,8 @@
 // largest size) and cannot, as exceptions are off: stop the module at
 // once, as std::abort does. Its own version first prints the reason to
 // standard error through WASI's file calls, which the module would then
-// have to import and the page does not give. The exception specification
-// is whatever the library's declaration says (none before libc++ 17).
+// have to import and the page does not give. It is noexcept exactly when
+// the library declares it so (libc++ 17 and later).
 void std::__libcpp_verbose_abort(const char *,
                                  ...) noexcept(noexcept(std::__libcpp_verbose_abort("")))
 {
