@@ -10,7 +10,10 @@
 #
 # wixl (msitools 0.101) takes its time stamps from the clock and draws the
 # package code at random, whatever Package/@Id says: it runs on a clock set
-# to SOURCE_DATE_EPOCH, and msibuild then sets the package code.
+# to SOURCE_DATE_EPOCH, and msibuild then sets the package code. The files'
+# own times (SOURCE_DATE_EPOCH's too) go into the cabinet as they are: a
+# libfaketime that also fakes stat (Debian 13's) would shift them by how far
+# the real clock has moved since, different in every build.
 # A 32-bit program installs into Program Files on 32-bit Windows and into
 # Program Files (x86) on 64-bit Windows.
 if(ARCH STREQUAL x86_64)
@@ -88,7 +91,7 @@ file(COPY ${SOURCE}/app/zerkovan.wxs ${SOURCE}/app/zerkovan.ico DESTINATION ${sc
 file(CREATE_LINK ${DEPLOY} ${scratch}/deploy SYMBOLIC)
 string(TIMESTAMP clock "@%Y-%m-%d %H:%M:%S" UTC) # SOURCE_DATE_EPOCH's, in CMake
 file(REMOVE ${OUTPUT})
-execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC NO_FAKE_STAT=1
                         ${faketime_program} -f ${clock}
                         ${wixl_program} --arch ${wixl_arch} -o ${OUTPUT}
                         -D Version=${VERSION} -D ProductCode=${product_code}
