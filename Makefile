@@ -37,16 +37,14 @@ test: build web node_modules
 	@scripts/install-deps nodejs $(BROWSERS) unzip
 	@cd $(BUILD_DIR) && ctest --output-on-failure
 
-# The web edition: the engine compiled to WebAssembly with Debian's clang (the
-# newest whose lld and wasm32 libc++ this release has, installed first: 16
-# on Debian 12's release host, 22 on a fresh Debian 13) and
+# The web edition: the engine compiled to WebAssembly with Debian's clang (of
+# the LLVM scripts/wasm-llvm-version names for this Debian release) and
 # WASI's C library, and translated to JavaScript with Binaryen's wasm2js;
 # the static site around it in $(WEB_DIR)/site, its scripts bundled with
 # esbuild from npm; and for release the site's zip, the single-file page and
 # their SHA256SUMS in $(WEB_DIR). ZERKOVAN_LLVM_VERSION=N takes LLVM N instead.
 web: deps node_modules
-	@llvm=$(ZERKOVAN_LLVM_VERSION); [ -n "$$llvm" ] || llvm=$$(scripts/wasm-llvm-version 2>/dev/null || \
-		{ scripts/install-deps --update-lists && scripts/wasm-llvm-version; }) && \
+	@llvm=$$(ZERKOVAN_LLVM_VERSION=$(ZERKOVAN_LLVM_VERSION) scripts/wasm-llvm-version) && \
 	scripts/install-deps clang-$$llvm lld-$$llvm libc++-$$llvm-dev-wasm32 libc++abi-$$llvm-dev-wasm32 \
 		libclang-rt-$$llvm-dev-wasm32 wasi-libc fonttools python3-brotli binaryen zip && \
 	cmake -S . -B $(WEB_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/wasm32-wasi.cmake \

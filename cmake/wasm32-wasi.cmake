@@ -3,8 +3,8 @@
 
 # Building the engine for the browser: WebAssembly with WASI's C library and
 # libc++ for wasm32, by Debian's clang and lld of the LLVM version that
-# ZERKOVAN_LLVM_VERSION names (scripts/wasm-llvm-version picks it: 16 on
-# Debian 12's release host, 22 on a fresh Debian 13; packages clang-N, lld-N, libc++-N-dev-wasm32,
+# ZERKOVAN_LLVM_VERSION names (scripts/wasm-llvm-version names it for each
+# Debian release; packages clang-N, lld-N, libc++-N-dev-wasm32,
 # libc++abi-N-dev-wasm32, libclang-rt-N-dev-wasm32, wasi-libc). The web
 # edition's CMakeLists builds nothing but the engine and the site around it.
 if(NOT ZERKOVAN_LLVM_VERSION)
