@@ -9,7 +9,7 @@ Wine's working set is made of). Medians over several starts, with Wine's
 server kept running, so that Wine's own start is not counted.
 
     wine-bench.py PROGRAM.exe [RUNS]     prints one JSON object
-Environment: as tests/wine-run.sh (ZERKOVAN_WINEPREFIX, ZERKOVAN_WINE).
+Environment: as tests/wine-run.sh (ZERKOVAN_WINEPREFIX).
 """
 import json
 import os

@@ -26,10 +26,17 @@ export HOME=$scratch/home
 mkdir -p "$HOME"
 wine() { "$tests/wine-run.sh" "$@"; }
 drive=$ZERKOVAN_WINEPREFIX/drive_c
-folder="$drive/Program Files/Zerkovan"
+# The prefix is a 64-bit Windows: an x86 package goes where 32-bit programs
+# go there, its folder and its registry keys alike.
+if [ "$arch" = i686 ]; then
+    programs="Program Files (x86)" software='HKLM\Software\Wow6432Node'
+else
+    programs="Program Files" software='HKLM\Software'
+fi
+folder="$drive/$programs/Zerkovan"
 shortcut() { find -L "$drive/users" "$drive/ProgramData" -name Zerkovan.lnk -path "*/$1/*" 2>/dev/null | head -n 1; }
-uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-ours='HKLM\Software\www.dorvelan.example'
+uninstall="$software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"
+ours="$software\\www.dorvelan.example"
 
 product_code() { msiinfo export "$1" Property | sed -n 's/^ProductCode\t//p' | tr -d '\r'; }
 # One value of a registry key, or nothing.
@@ -43,7 +50,7 @@ install "$msi" && pass "installed silently" || fail "msiexec /i ended with $?"
 expected=$(cd "$deploy" && find . -type f | sort)
 actual=$(cd "$folder" 2>/dev/null && find . -type f | sort)
 [ "$actual" = "$expected" ] && [ -z "$(cd "$deploy" && find . -type f ! -exec cmp -s {} "$folder/{}" \; -print)" ] &&
-    pass "Program Files\\Zerkovan holds the deploy folder, file for file" ||
+    pass "$programs\\Zerkovan holds the deploy folder, file for file" ||
     fail "installed files: $(comm -3 <(echo "$expected") <(echo "$actual") | tr '\n' ' ')"
 [ -n "$(shortcut "Start Menu/Programs")" ] && pass "a Start-menu shortcut" || fail "no Start-menu shortcut"
 [ -z "$(shortcut Desktop)" ] && pass "nothing on the desktop unless asked" || fail "a desktop shortcut unasked"
@@ -71,7 +78,7 @@ ZERKOVAN_WINEPREFIX=$ZERKOVAN_WINEPREFIX "$tests/check-x11-program.sh" "$tests/w
     "$folder/Zerkovan.exe" || fail "the installed program"
 
 left_over() {
-    [ -e "$folder" ] && echo "Program Files\\Zerkovan"
+    [ -e "$folder" ] && echo "$programs\\Zerkovan"
     [ -n "$(shortcut "Start Menu/Programs")" ] && echo "the Start-menu shortcut"
     [ -n "$(shortcut Desktop)" ] && echo "the desktop shortcut"
     key_exists "$uninstall\\$1" && echo "the uninstall entry"

@@ -21,7 +21,8 @@ fail() { echo "FAIL: $*"; failed=1; }
 "$@" &
 program=$!
 window=
-for _ in $(seq 300); do
+# A 32-bit Windows program under emulation takes up to a minute or two to start.
+for _ in $(seq 3000); do
     window=$(xdotool search --onlyvisible --name "^${caption//./\\.}\$" 2>/dev/null | head -n 1)
     [ -n "$window" ] && break
     kill -0 $program 2>/dev/null || break
@@ -52,7 +53,7 @@ keys() { xdotool key --clearmodifiers --delay 50 "$@"; sleep 0.3; }
 # The keys are queued in order; on a busy machine the program may take a
 # while to get through them, so the copy is asked for again now and then.
 copied() { # EXPECTED
-    for _ in 1 2 3 4 5; do
+    for _ in $(seq 15); do
         printf '' | xclip -i -selection clipboard >/dev/null
         keys ctrl+a ctrl+c
         for _ in $(seq 20); do
@@ -147,7 +148,7 @@ message = protocol.event.ClientMessage(
 window.send_event(message, event_mask=X.NoEventMask)
 d.flush()
 PYTHON
-for _ in $(seq 100); do
+for _ in $(seq 600); do
     kill -0 $program 2>/dev/null || break
     sleep 0.1
 done

@@ -3,17 +3,36 @@
 # SPDX-License-Identifier: LicenseRef-Zerkovan
 
 # Sets the prefix's DPI as a user sets it (Control Panel\Desktop's
-# LogPixels), then runs checkwindow.exe against the program.
+# LogPixels), starts the program, and runs checkwindow.exe against it.
 #   usage: check-window.sh DPI CHECKWINDOW.exe ZERKOVAN.exe [contrast]
 set -u
 dpi=$1 checker=$2 program=$3
 shift 3
 wine_run=$(dirname "$0")/../wine-run.sh
 export WINEPREFIX=$ZERKOVAN_WINEPREFIX
-trap '/usr/lib/wine/wineserver -k 2>/dev/null' EXIT
+started=
+trap '[ -n "$started" ] && kill $started 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null' EXIT
 rm -rf "$ZERKOVAN_WINEPREFIX"
 "$wine_run" --server
 "$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 /usr/lib/wine/wineserver -k
 /usr/lib/wine/wineserver -w
-"$wine_run" "$checker" "$(sed 's#/#\\#g; s#^#Z:#' <<<"$program")" "$dpi" "$@"
+"$wine_run" --server
+"$wine_run" "$program" &
+started=$!
+"$wine_run" "$checker" "$dpi" "$@"
+status=$?
+# The checker closed the window: the program must have ended, with 0.
+for _ in $(seq 600); do
+    kill -0 $started 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 $started 2>/dev/null; then
+    echo "FAIL: the program still runs after the checker"
+    exit 1
+fi
+wait $started
+ended=$?
+started=
+[ $ended -eq 0 ] || { echo "FAIL: the program ended with status $ended"; status=1; }
+exit $status

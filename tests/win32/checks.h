@@ -22,28 +22,58 @@ private:
     int m_failed = 0;
 };
 
-// Zerkovan.exe, started and waited for; closed at the end.
+// How long a row waits for the program to have handled what it was sent.
+// Generous: under emulation a 32-bit program runs many times slower.
+constexpr DWORD Patience = 60000;
+
+// Runs this checker's messages (so that WinEvents arrive) until `done`
+// holds or `limit` has passed; whether `done` held.
+template <typename Condition> bool WaitUntil(Condition done, DWORD limit = Patience)
+{
+    const ULONGLONG end = GetTickCount64() + limit;
+    for (;;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (done())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
+        Sleep(10);
+    }
+}
+
+// Zerkovan.exe's window, from the program started beside this checker (by
+// Wine's 32-bit loader, or by qemu-i386 where the machine runs no 32-bit
+// code), waited for until it is shown and idle.
 class Program
 {
 public:
-    explicit Program(const wchar_t *path);
+    Program();
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
     HWND window() const { return m_window; }
-    HANDLE process() const { return m_process.hProcess; }
-    DWORD processId() const { return m_process.dwProcessId; }
+    HANDLE process() const { return m_process; }
+    DWORD processId() const { return m_processId; }
     HWND control(int id) const { return GetDlgItem(m_window, id); }
+    // Closes the window as its close box does; whether the program then ended.
+    bool close();
 
 private:
-    PROCESS_INFORMATION m_process{};
+    HANDLE m_process = nullptr;
+    DWORD m_processId = 0;
     HWND m_window = nullptr;
 };
 
+void putOnClipboard(const wchar_t *text);
+
 // Turns high contrast on or off for the program as Windows would, and tells
 // its window: Wine has no such theme, so highcontrast.dll, beside this
-// program, is loaded into it to answer for the system while it is on.
+// program, is loaded into it to answer for the system.
 bool SetHighContrast(const Program &program, bool on);
 
 void CheckLayout(const Program &program, UINT dpi, Report &report);

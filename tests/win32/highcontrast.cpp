@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
 // Wine has no high-contrast theme: SystemParametersInfo answers that it is
-// off, whatever was set. checkwindow.exe loads this DLL into Zerkovan.exe,
-// where it takes the program's import of SystemParametersInfoW and answers
-// SPI_GETHIGHCONTRAST with the theme on, as Windows does once a user turns
-// it on; everything else goes to the system. Unloaded, it gives the import
-// back.
+// off, whatever was set. checkwindow.exe hooks Zerkovan.exe's messages with
+// HighContrastHook, so that the program's own thread loads this DLL (no
+// thread is started in it, which qemu-i386's emulation would not survive).
+// There it takes the program's import of SystemParametersInfoW and answers
+// SPI_GETHIGHCONTRAST as Windows does: on while the checker holds the event
+// named below, as while a user has the theme on; everything else goes to
+// the system.
 #include <cstring>
 #include <windows.h>
 
@@ -15,9 +17,18 @@ namespace {
 using SystemParametersInfoFunction = BOOL(WINAPI *)(UINT, UINT, PVOID, UINT);
 SystemParametersInfoFunction systemFunction = nullptr;
 
+bool themeOn()
+{
+    const HANDLE on = OpenEventW(SYNCHRONIZE, FALSE, L"ZerkovanCheckHighContrastOn");
+    if (!on)
+        return false;
+    CloseHandle(on);
+    return true;
+}
+
 BOOL WINAPI withHighContrast(UINT action, UINT size, PVOID parameter, UINT flags)
 {
-    if (action == SPI_GETHIGHCONTRAST && parameter) {
+    if (action == SPI_GETHIGHCONTRAST && parameter && themeOn()) {
         auto *contrast = static_cast<HIGHCONTRASTW *>(parameter);
         contrast->dwFlags = HCF_HIGHCONTRASTON | HCF_AVAILABLE;
         contrast->lpszDefaultScheme = nullptr;
@@ -61,13 +72,23 @@ void *replaceImport(const char *function, void *replacement)
 
 } // namespace
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+// Called in the program's thread for each message it takes: the first
+// keeps this DLL loaded for good and takes the import.
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    HighContrastHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
+    if (!systemFunction) {
+        HMODULE self = nullptr;
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                           reinterpret_cast<LPCWSTR>(&HighContrastHook), &self);
         systemFunction = reinterpret_cast<SystemParametersInfoFunction>(
             replaceImport("SystemParametersInfoW", reinterpret_cast<void *>(withHighContrast)));
-    } else if (reason == DLL_PROCESS_DETACH && systemFunction) {
-        replaceImport("SystemParametersInfoW", reinterpret_cast<void *>(systemFunction));
+        const HANDLE taken =
+            OpenEventW(EVENT_MODIFY_STATE, FALSE, L"ZerkovanCheckHighContrastTaken");
+        if (taken && systemFunction)
+            SetEvent(taken);
+        if (taken)
+            CloseHandle(taken);
     }
-    return TRUE;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -57,19 +57,6 @@ const Row Rows[] = {
      -1},
 };
 
-void putOnClipboard(const wchar_t *text)
-{
-    if (!OpenClipboard(nullptr))
-        return;
-    EmptyClipboard();
-    const std::size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), text, bytes);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-}
-
 void arrive(HWND box, Way way, const wchar_t *text)
 {
     const auto asLParam = reinterpret_cast<LPARAM>(text);
@@ -112,21 +99,16 @@ Seen seen(HWND box)
     return now;
 }
 
-// The box once it stays the same: Wine's edit control answers an input
-// method's character by posting itself the character, which lands a
-// moment after the message that brought it has returned.
+// The box once it has handled everything it was sent. Wine's edit control
+// answers an input method's character by posting itself the character: a
+// marker posted behind it (the modified flag, cleared first) is handled
+// after it, and the flag read back tells when.
 Seen settled(HWND box)
 {
-    Sleep(50);
-    Seen last = seen(box);
-    for (int tries = 0; tries < 20; ++tries) {
-        Sleep(25);
-        const Seen now = seen(box);
-        if (now == last)
-            return now;
-        last = now;
-    }
-    return last;
+    SendMessageW(box, EM_SETMODIFY, FALSE, 0);
+    PostMessageW(box, EM_SETMODIFY, TRUE, 0);
+    WaitUntil([&] { return SendMessageW(box, EM_GETMODIFY, 0, 0) != 0; });
+    return seen(box);
 }
 
 } // namespace

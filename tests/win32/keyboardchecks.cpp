@@ -9,7 +9,7 @@
 #include "controlids.h"
 #include "text.h"
 
-#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace zerkovan::checks {
@@ -18,6 +18,8 @@ namespace {
 
 using namespace zerkovan::win32;
 
+// Sends the keys as one chord through the input queue. Whoever reads the
+// window next waits for it to have handled them.
 void press(std::initializer_list<WORD> keys)
 {
     std::vector<INPUT> inputs;
@@ -35,7 +37,6 @@ void press(std::initializer_list<WORD> keys)
         inputs.push_back(input);
     }
     SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
-    Sleep(300);
 }
 
 HWND focusOf(const Program &program)
@@ -63,57 +64,65 @@ const char *nameOf(const Program &program, HWND control)
     return "another window";
 }
 
+// Presses the keys and waits for the focus to leave where it was: a key
+// that never arrives fails the row instead of being read as arrived.
+HWND focusAfter(const Program &program, std::initializer_list<WORD> keys)
+{
+    const HWND before = focusOf(program);
+    press(keys);
+    WaitUntil([&] { return focusOf(program) != before; });
+    return focusOf(program);
+}
+
 } // namespace
 
 void CheckKeyboard(const Program &program, Report &report)
 {
     SetForegroundWindow(program.window());
-    Sleep(300);
+    WaitUntil([&] { return GetForegroundWindow() == program.window(); });
     // From the task statement, wherever the rows before left the focus.
     for (int tries = 0; tries < 6 && focusOf(program) != program.control(Text1_0); ++tries)
-        press({VK_TAB});
-    const int forwards[] = {Text2_0, Text2_1, Command1_0, Command1_1, Text1_0};
-    std::string order;
-    bool inOrder = focusOf(program) == program.control(Text1_0);
-    for (const int id : forwards) {
-        press({VK_TAB});
-        order += std::string(" ") + nameOf(program, focusOf(program));
-        inOrder = inOrder && focusOf(program) == program.control(id);
-    }
-    report.check(inOrder,
+        focusAfter(program, {VK_TAB});
+    const auto walk = [&](std::initializer_list<WORD> keys, std::initializer_list<int> ids) {
+        std::string order;
+        bool inOrder = focusOf(program) == program.control(Text1_0);
+        for (const int id : ids) {
+            const HWND focus = focusAfter(program, keys);
+            order += std::string(" ") + nameOf(program, focus);
+            inOrder = inOrder && focus == program.control(id);
+        }
+        return std::pair{inOrder, order};
+    };
+    const auto [forwards, forwardOrder] =
+        walk({VK_TAB}, {Text2_0, Text2_1, Command1_0, Command1_1, Text1_0});
+    report.check(forwards,
                  "Tab goes from Text1(0) through the input, the output, both buttons and back",
-                 order);
-    order.clear();
-    inOrder = true;
-    for (const int id : {Command1_1, Command1_0, Text2_1, Text2_0, Text1_0}) {
-        press({VK_SHIFT, VK_TAB});
-        order += std::string(" ") + nameOf(program, focusOf(program));
-        inOrder = inOrder && focusOf(program) == program.control(id);
-    }
-    report.check(inOrder, "Shift+Tab goes the same way back", order);
+                 forwardOrder);
+    const auto [backwards, backwardOrder] =
+        walk({VK_SHIFT, VK_TAB}, {Command1_1, Command1_0, Text2_1, Text2_0, Text1_0});
+    report.check(backwards, "Shift+Tab goes the same way back", backwardOrder);
 
     // The menu's items: Отмени, Изрежи, Копирай, Постави; the fourth pastes.
     const HWND box = program.control(Text2_0);
     SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-    if (OpenClipboard(nullptr)) {
-        EmptyClipboard();
-        const wchar_t text[] = L"345";
-        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof text);
-        std::memcpy(GlobalLock(memory), text, sizeof text);
-        GlobalUnlock(memory);
-        SetClipboardData(CF_UNICODETEXT, memory);
-        CloseClipboard();
-    }
-    press({VK_TAB});
+    putOnClipboard(L"345");
+    focusAfter(program, {VK_TAB});
     press({VK_SHIFT, VK_F10});
+    const bool menuShown = WaitUntil([] {
+        const HWND menu = FindWindowW(L"#32768", nullptr);
+        return menu && IsWindowVisible(menu);
+    });
     for (int item = 0; item < 4; ++item)
         press({VK_DOWN});
     press({VK_RETURN});
-    report.check(TextOf(box) == L"34", "the context menu's «Постави» pastes what the box admits",
+    WaitUntil([&] { return !TextOf(box).empty(); });
+    report.check(menuShown && TextOf(box) == L"34",
+                 "the context menu's «Постави» pastes what the box admits",
                  "«" + Utf8(TextOf(box)) + "»");
+    const HWND outputBox = program.control(Text2_1);
     press({VK_RETURN});
-    const std::wstring output = TextOf(program.control(Text2_1));
-    report.check(output.ends_with(Utf16("Числото 34 се среща в ред 18")),
+    WaitUntil([&] { return !TextOf(outputBox).empty(); });
+    report.check(TextOf(outputBox).ends_with(Utf16("Числото 34 се среща в ред 18")),
                  "Enter in the input box then displays");
 }
 

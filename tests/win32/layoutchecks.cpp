@@ -155,8 +155,18 @@ void CheckColours(const Program &program, Report &report, bool highContrast)
          rgb(layout::BoxBorderColour),
          GetSysColor(COLOR_WINDOWTEXT)},
     };
+    const auto expectedOf = [&](const auto &row) {
+        return highContrast ? row.contrast : row.normal;
+    };
+    // The screen once the program has painted what it was told.
+    WaitUntil([&] {
+        for (const auto &row : rows)
+            if (pixelAt(window, row.at.x, row.at.y) != expectedOf(row))
+                return false;
+        return true;
+    });
     for (const auto &row : rows) {
-        const COLORREF expected = highContrast ? row.contrast : row.normal;
+        const COLORREF expected = expectedOf(row);
         const COLORREF actual = pixelAt(window, row.at.x, row.at.y);
         report.check(actual == expected,
                      std::string(row.what) + " is " + colourText(expected) + theme,

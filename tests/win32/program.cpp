@@ -5,8 +5,9 @@
 #include "controlids.h"
 
 #include <cstdio>
+#include <cstring>
+#include <cwchar>
 #include <string>
-#include <tlhelp32.h>
 
 namespace zerkovan::checks {
 
@@ -24,106 +25,93 @@ int Report::finish() const
     return m_failed == 0 && m_passed > 0 ? 0 : 1;
 }
 
-Program::Program(const wchar_t *path)
+Program::Program()
 {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    std::wstring command = L"\"" + std::wstring(path) + L"\"";
-    if (!CreateProcessW(path, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &m_process))
-        return;
-    WaitForInputIdle(m_process.hProcess, 30000);
-    for (int tries = 0; tries < 300 && !m_window; ++tries) {
-        HWND found = nullptr;
-        while ((found = FindWindowExW(nullptr, found, zerkovan::win32::WindowClass, nullptr))) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (owner == m_process.dwProcessId && IsWindowVisible(found))
+    // The start of a program under emulation takes tens of seconds.
+    WaitUntil(
+        [this] {
+            const HWND found = FindWindowW(zerkovan::win32::WindowClass, nullptr);
+            if (found && IsWindowVisible(found))
                 m_window = found;
-        }
-        if (!m_window)
-            Sleep(100);
-    }
-    // Painted and idle before the first row.
-    Sleep(500);
+            return m_window != nullptr;
+        },
+        5 * Patience);
+    if (!m_window)
+        return;
+    GetWindowThreadProcessId(m_window, &m_processId);
+    m_process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, m_processId);
+    if (m_process)
+        WaitForInputIdle(m_process, Patience);
 }
 
 Program::~Program()
 {
-    if (!m_process.hProcess)
-        return;
-    if (m_window)
-        PostMessageW(m_window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0) {
-        std::puts("FAIL: the program still runs after its window was closed");
-        TerminateProcess(m_process.hProcess, 1);
-    }
-    CloseHandle(m_process.hThread);
-    CloseHandle(m_process.hProcess);
+    if (m_process)
+        CloseHandle(m_process);
 }
 
-namespace {
-
-// Runs `function` in the program's process with `argument`, to its end.
-bool runInProgram(const Program &program, LPTHREAD_START_ROUTINE function, void *argument)
+bool Program::close()
 {
-    const HANDLE thread =
-        CreateRemoteThread(program.process(), nullptr, 0, function, argument, 0, nullptr);
-    if (!thread)
+    if (!m_process)
         return false;
-    WaitForSingleObject(thread, 10000);
-    CloseHandle(thread);
-    return true;
+    PostMessageW(m_window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(m_process, Patience) == WAIT_OBJECT_0)
+        return true;
+    TerminateProcess(m_process, 1);
+    return false;
 }
 
-HMODULE moduleInProgram(const Program &program, const wchar_t *name)
+void putOnClipboard(const wchar_t *text)
 {
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, program.processId());
-    MODULEENTRY32W module{};
-    module.dwSize = sizeof module;
-    HMODULE found = nullptr;
-    for (BOOL more = Module32FirstW(snapshot, &module); more && !found;
-         more = Module32NextW(snapshot, &module)) {
-        if (lstrcmpiW(module.szModule, name) == 0)
-            found = module.hModule;
-    }
-    CloseHandle(snapshot);
-    return found;
+    if (!OpenClipboard(nullptr))
+        return;
+    EmptyClipboard();
+    const std::size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text, bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
 }
-
-} // namespace
 
 bool SetHighContrast(const Program &program, bool on)
 {
-    constexpr const wchar_t *Library = L"highcontrast.dll";
-    const auto kernel = GetModuleHandleW(L"kernel32.dll");
+    // Held while the theme is on; highcontrast.dll answers from it.
+    static HANDLE themeOn = nullptr;
+    static HHOOK hook = nullptr;
     bool done = false;
     if (on) {
-        wchar_t path[MAX_PATH];
-        const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-        std::wstring library(path, length);
-        library = library.substr(0, library.find_last_of(L'\\') + 1) + Library;
-        const std::size_t bytes = (library.size() + 1) * sizeof(wchar_t);
-        void *remote = VirtualAllocEx(program.process(), nullptr, bytes, MEM_COMMIT | MEM_RESERVE,
-                                      PAGE_READWRITE);
-        done = remote &&
-               WriteProcessMemory(program.process(), remote, library.c_str(), bytes, nullptr) &&
-               runInProgram(program,
-                            reinterpret_cast<LPTHREAD_START_ROUTINE>(
-                                reinterpret_cast<void *>(GetProcAddress(kernel, "LoadLibraryW"))),
-                            remote);
-        done = done && moduleInProgram(program, Library);
-    } else if (const HMODULE loaded = moduleInProgram(program, Library)) {
-        done = runInProgram(program,
-                            reinterpret_cast<LPTHREAD_START_ROUTINE>(
-                                reinterpret_cast<void *>(GetProcAddress(kernel, "FreeLibrary"))),
-                            loaded);
+        themeOn = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckHighContrastOn");
+        // Set by the library once it has taken the program's import.
+        const HANDLE taken = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckHighContrastTaken");
+        // The program's thread loads the library at its next message.
+        const HMODULE library = LoadLibraryW(L"highcontrast.dll");
+        const auto procedure = reinterpret_cast<HOOKPROC>(
+            reinterpret_cast<void *>(GetProcAddress(library, "HighContrastHook")));
+        if (!hook && procedure)
+            hook = SetWindowsHookExW(WH_GETMESSAGE, procedure, library,
+                                     GetWindowThreadProcessId(program.window(), nullptr));
+        PostMessageW(program.window(), WM_NULL, 0, 0);
+        done = themeOn && hook && taken &&
+               WaitUntil([&] { return WaitForSingleObject(taken, 0) == WAIT_OBJECT_0; });
+        if (taken)
+            CloseHandle(taken);
+    } else {
+        done = themeOn && CloseHandle(themeOn);
+        themeOn = nullptr;
+        const HANDLE still = OpenEventW(SYNCHRONIZE, FALSE, L"ZerkovanCheckHighContrastOn");
+        done = done && !still;
+        if (still)
+            CloseHandle(still);
     }
-    // What Windows broadcasts when the theme changes.
+    // What Windows broadcasts when the theme changes, answered once handled.
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(program.window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_BLOCK,
-                        5000, &result);
-    Sleep(500);
+    done = SendMessageTimeoutW(program.window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0,
+                               SMTO_BLOCK, Patience, &result) != 0 &&
+           done;
+    // Painted again before anyone reads the screen.
+    RedrawWindow(program.window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return done;
 }
 
