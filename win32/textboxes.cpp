@@ -10,6 +10,7 @@
 #include "text.h"
 
 #include <commctrl.h>
+#include <optional>
 
 namespace zerkovan::win32 {
 
@@ -26,6 +27,10 @@ struct BoxState
     bool admitting = false;     // the input rule is mending the text
     bool focused = false;
     std::u16string held; // the input box's text as last admitted
+    // The input box's text before its last admitted change, which Undo
+    // gives back. The control's own undo cannot serve: mending a change
+    // that broke the rule sets the text, which empties it.
+    std::optional<std::u16string> undone;
 };
 
 std::u16string_view utf16(const std::wstring &text)
@@ -48,7 +53,24 @@ void admitChange(HWND box, BoxState &state)
         SetWindowTextW(box, reinterpret_cast<const wchar_t *>(admitted.text.c_str()));
         SendMessageW(box, EM_SETSEL, admitted.cursor, LPARAM(admitted.cursor));
     }
+    // A change refused whole leaves Undo with the change before it.
+    if (admitted.text != state.held)
+        state.undone = state.held;
     state.held = admitted.text;
+}
+
+// Undo as the control's own: the text before the last admitted change
+// comes back, the caret after it, and Undo again takes that back.
+LRESULT undoLastChange(HWND box, BoxState &state)
+{
+    if (!state.undone)
+        return FALSE;
+    const std::u16string text = *state.undone;
+    state.undone = state.held;
+    state.held = text;
+    SetWindowTextW(box, reinterpret_cast<const wchar_t *>(text.c_str()));
+    SendMessageW(box, EM_SETSEL, text.size(), LPARAM(text.size()));
+    return TRUE;
 }
 
 // What a client other than the program may not do to a read-only box: an
@@ -121,12 +143,32 @@ LRESULT readOnlyMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam, Bo
 
 LRESULT inputMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam, BoxState &state)
 {
+    if (state.admitting)
+        return DefSubclassProc(box, message, wParam, lParam);
+    switch (message) {
+    case WM_UNDO:
+    case EM_UNDO: {
+        state.admitting = true;
+        const LRESULT undone = undoLastChange(box, state);
+        state.admitting = false;
+        return undone;
+    }
+    case EM_CANUNDO:
+        return state.undone.has_value();
+    case EM_EMPTYUNDOBUFFER:
+        state.undone.reset();
+        break;
+    default:
+        break;
+    }
     const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
-    if (!state.admitting && message != WM_GETTEXT && message != WM_GETTEXTLENGTH &&
-        message != WM_NCDESTROY) {
+    if (message != WM_GETTEXT && message != WM_GETTEXTLENGTH && message != WM_NCDESTROY) {
         state.admitting = true;
         admitChange(box, state);
         state.admitting = false;
+        // A text set whole cannot be undone, as in the control itself.
+        if (message == WM_SETTEXT)
+            state.undone.reset();
     }
     return result;
 }

@@ -17,7 +17,15 @@ namespace {
 
 using namespace zerkovan::win32;
 
-enum class Way { SetText, ReplaceSelection, Character, InputMethod, Paste, PasteThenUndo };
+enum class Way {
+    SetText,
+    ReplaceSelection,
+    Character,
+    InputMethod,
+    Paste,
+    PasteThenUndo,
+    TypeThenUndo
+};
 
 struct Row
 {
@@ -55,6 +63,10 @@ const Row Rows[] = {
      L"12", -1},
     {"Undo after a paste gives back the text before it", L"1", 1, Way::PasteThenUndo, L"3", L"1",
      -1},
+    {"Undo after a paste cut down gives back the text before it", L"", 0, Way::PasteThenUndo,
+     L"345", L"", 0},
+    {"Undo after a refused keystroke takes back the last one taken", L"1", 1, Way::TypeThenUndo,
+     L"23", L"1", 1},
 };
 
 void arrive(HWND box, Way way, const wchar_t *text)
@@ -79,6 +91,11 @@ void arrive(HWND box, Way way, const wchar_t *text)
         SendMessageW(box, WM_PASTE, 0, 0);
         if (way == Way::PasteThenUndo)
             SendMessageW(box, WM_UNDO, 0, 0);
+        break;
+    case Way::TypeThenUndo:
+        for (const wchar_t *c = text; *c; ++c)
+            SendMessageW(box, WM_CHAR, WPARAM(*c), 1);
+        SendMessageW(box, WM_UNDO, 0, 0);
         break;
     }
 }

@@ -124,6 +124,10 @@ void CheckKeyboard(const Program &program, Report &report)
     WaitUntil([&] { return !TextOf(outputBox).empty(); });
     report.check(TextOf(outputBox).ends_with(Utf16("Числото 34 се среща в ред 18")),
                  "Enter in the input box then displays");
+    press({VK_CONTROL, 'Z'});
+    WaitUntil([&] { return TextOf(box).empty(); });
+    report.check(TextOf(box).empty(), "Ctrl+Z then takes back the paste the box cut down",
+                 "«" + Utf8(TextOf(box)) + "»");
 }
 
 } // namespace zerkovan::checks
