@@ -168,28 +168,29 @@ void CheckReadOnlyBoxes(const Program &program, Report &report)
         {"a cut", WM_CUT, 0, nullptr},
         {"a deletion", WM_CLEAR, 0, nullptr},
         {"a request to become writable", EM_SETREADONLY, FALSE, nullptr},
+        {"an undo", WM_UNDO, 0, nullptr},
+        {"an edit control's undo", EM_UNDO, 0, nullptr},
     };
-    putOnClipboard(L"x");
-    for (const int id : {Text2_1, Text1_0}) {
-        const HWND box = program.control(id);
-        const std::wstring held = TextOf(box);
-        SendMessageW(box, EM_SETSEL, 0, -1);
-        for (const auto &attempt : attempts) {
-            SendMessageW(box, attempt.message, attempt.wParam,
-                         reinterpret_cast<LPARAM>(attempt.text));
-        }
-        const bool readOnly = (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0;
-        report.check(TextOf(box) == held && readOnly,
-                     std::string(id == Text2_1 ? "the output box" : "the task statement") +
-                         " refuses a set text, a replaced selection, typing, an input method, "
-                         "paste, cut, deletion, and becoming writable");
-    }
-    // The program's own writes still reach it.
+    // The program's own writes reach it; every other edit tries to change them.
     SendMessageW(program.control(Text2_0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"4"));
     SendMessageW(program.control(Command1_0), BM_CLICK, 0, 0);
     const std::wstring output = TextOf(program.control(Text2_1));
     report.check(output == Utf16("1\r\n2 2\r\n3 4 3\r\n4 6 6 4\r\nЧислото 4 се среща в ред 3"),
                  "«Изведи» with 4 writes the worked example", Utf8(output));
+    putOnClipboard(L"x");
+    for (const int id : {Text2_1, Text1_0}) {
+        const HWND box = program.control(id);
+        const std::wstring held = TextOf(box);
+        for (const auto &attempt : attempts) {
+            SendMessageW(box, EM_SETSEL, 0, -1);
+            SendMessageW(box, attempt.message, attempt.wParam,
+                         reinterpret_cast<LPARAM>(attempt.text));
+            const bool readOnly = (GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY) != 0;
+            report.check(TextOf(box) == held && readOnly,
+                         std::string(id == Text2_1 ? "the output box" : "the task statement") +
+                             " refuses " + attempt.name);
+        }
+    }
     SendMessageW(program.control(Command1_1), BM_CLICK, 0, 0);
 }
 
