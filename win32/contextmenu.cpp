@@ -53,7 +53,8 @@ bool enabled(HWND box, bool readOnly, Command command)
 POINT placeOf(HWND box, LPARAM position)
 {
     POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    if (position != -1)
+    // Windows marks the keyboard's menu with x and y of -1 each.
+    if (point.x != -1 || point.y != -1)
         return point;
     // From the keyboard (Shift+F10, the menu key): at the caret.
     if (!GetCaretPos(&point))

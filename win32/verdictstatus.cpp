@@ -12,10 +12,16 @@ namespace zerkovan::win32 {
 
 VerdictStatus::~VerdictStatus()
 {
+    release();
+}
+
+void VerdictStatus::release()
+{
     if (m_annotations) {
         const MSAAPROPID live = LiveSettingPropertyGuid;
         m_annotations->ClearHwndProps(m_static, OBJID_CLIENT, CHILDID_SELF, &live, 1);
         m_annotations->Release();
+        m_annotations = nullptr;
     }
 }
 

@@ -28,6 +28,9 @@ public:
 
     void say(std::wstring_view verdict);
     void clear();
+    // Takes the mark off while the static still exists: call it when the
+    // window is destroyed, before its children are.
+    void release();
 
 private:
     HWND m_static = nullptr;

@@ -122,8 +122,13 @@ LRESULT Zerkovan::handle(UINT message, WPARAM wParam, LPARAM lParam)
         placeControls(HIWORD(wParam));
         return 0;
     }
-    case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
+        // Common controls learn of the change only from their parent.
+        for (HWND child = GetWindow(m_window, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            SendMessageW(child, message, wParam, lParam);
+        [[fallthrough]];
+    case WM_SETTINGCHANGE:
     case WM_THEMECHANGED:
         takeColours();
         RedrawWindow(m_window, nullptr, nullptr,
@@ -144,6 +149,7 @@ LRESULT Zerkovan::handle(UINT message, WPARAM wParam, LPARAM lParam)
             SetFocus(m_lastFocus);
         return 0;
     case WM_DESTROY:
+        m_verdict.release();
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
