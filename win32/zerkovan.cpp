@@ -36,6 +36,30 @@ RECT outerFrame(UINT dpi)
     return rect;
 }
 
+// `place` moved just enough to lie whole inside the work area of the
+// monitor it is on, where a taskbar at the top or the left would cover its
+// caption; where it cannot fit, its caption and left edge show.
+RECT insideWorkArea(RECT place)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor))
+        return place;
+    const RECT &work = monitor.rcWork;
+    LONG right = 0;
+    LONG down = 0;
+    if (place.right > work.right)
+        right = work.right - place.right;
+    if (place.left + right < work.left)
+        right = work.left - place.left;
+    if (place.bottom > work.bottom)
+        down = work.bottom - place.bottom;
+    if (place.top + down < work.top)
+        down = work.top - place.top;
+    OffsetRect(&place, right, down);
+    return place;
+}
+
 } // namespace
 
 Zerkovan *Zerkovan::Create(HINSTANCE instance)
@@ -63,10 +87,11 @@ Zerkovan *Zerkovan::Create(HINSTANCE instance)
     if (!window)
         return nullptr;
     const UINT dpi = DpiOf(window);
-    const RECT frame = outerFrame(dpi);
-    SetWindowPos(window, nullptr, TwipsToPixels(45, dpi) + frame.left,
-                 TwipsToPixels(435, dpi) + frame.top, frame.right - frame.left,
-                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT place = outerFrame(dpi);
+    OffsetRect(&place, TwipsToPixels(45, dpi), TwipsToPixels(435, dpi));
+    place = insideWorkArea(place);
+    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     return reinterpret_cast<Zerkovan *>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 

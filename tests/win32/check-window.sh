@@ -3,8 +3,10 @@
 # SPDX-License-Identifier: LicenseRef-Zerkovan
 
 # Sets the prefix's DPI as a user sets it (Control Panel\Desktop's
-# LogPixels), starts the program, and runs checkwindow.exe against it.
-#   usage: check-window.sh DPI CHECKWINDOW.exe ZERKOVAN.exe [contrast]
+# LogPixels), starts the program, and runs checkwindow.exe against it. With
+# workarea, the screen's work area leaves room for taskbars at the top and
+# the left, as a desktop that Wine follows says (_NET_WORKAREA).
+#   usage: check-window.sh DPI CHECKWINDOW.exe ZERKOVAN.exe [contrast|workarea]
 set -u
 dpi=$1 checker=$2 program=$3
 shift 3
@@ -17,6 +19,9 @@ rm -rf "$ZERKOVAN_WINEPREFIX"
 "$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 /usr/lib/wine/wineserver -k
 /usr/lib/wine/wineserver -w
+if [ "${1:-}" = workarea ]; then
+    xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA 64,48,960,720
+fi
 "$wine_run" --server
 "$wine_run" "$program" &
 started=$!

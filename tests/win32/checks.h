@@ -77,6 +77,8 @@ void putOnClipboard(const wchar_t *text);
 bool SetHighContrast(const Program &program, bool on);
 
 void CheckLayout(const Program &program, UINT dpi, Report &report);
+// Where the window stands: whole inside the work area of its monitor.
+void CheckPlace(const Program &program, Report &report, bool workAreaMoved);
 void CheckAccessibleNames(const Program &program, Report &report);
 void CheckInputRule(const Program &program, Report &report);
 void CheckReadOnlyBoxes(const Program &program, Report &report);

@@ -13,6 +13,8 @@
 //   usage: checkwindow.exe DPI           the rows above
 //          checkwindow.exe DPI contrast  the colours, with and without
 //                                        high contrast
+//          checkwindow.exe DPI workarea  its place, with a taskbar at the
+//                                        top and the left
 #include "checks.h"
 
 #include <cstdio>
@@ -31,7 +33,8 @@ int wmain(int argc, wchar_t *argv[])
     SetProcessDPIAware();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const UINT dpi = UINT(std::wcstol(argv[1], nullptr, 10));
-    const bool contrast = argc > 2 && std::wstring(argv[2]) == L"contrast";
+    const std::wstring mode = argc > 2 ? argv[2] : L"";
+    const bool contrast = mode == L"contrast";
 
     Program program;
     if (!program.window()) {
@@ -39,7 +42,9 @@ int wmain(int argc, wchar_t *argv[])
         return 1;
     }
     Report report;
-    if (contrast) {
+    if (mode == L"workarea") {
+        CheckPlace(program, report, true);
+    } else if (contrast) {
         CheckColours(program, report, false);
         report.check(SetHighContrast(program, true), "high contrast turns on");
         CheckColours(program, report, true);
@@ -47,6 +52,7 @@ int wmain(int argc, wchar_t *argv[])
         CheckColours(program, report, false);
     } else {
         CheckLayout(program, dpi, report);
+        CheckPlace(program, report, false);
         CheckAccessibleNames(program, report);
         CheckInputRule(program, report);
         CheckReadOnlyBoxes(program, report);

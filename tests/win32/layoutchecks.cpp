@@ -127,6 +127,26 @@ void CheckLayout(const Program &program, UINT dpi, Report &report)
     report.check(thread.hwndFocus == program.control(Text1_0), "the task statement has the focus");
 }
 
+void CheckPlace(const Program &program, Report &report, bool workAreaMoved)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(program.window(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT &work = monitor.rcWork;
+    if (workAreaMoved) {
+        report.check(work.left > 0 && work.top > 0,
+                     "the work area leaves room for a taskbar at the top and the left",
+                     rectText(work));
+    }
+    RECT window;
+    GetWindowRect(program.window(), &window);
+    RECT inside;
+    IntersectRect(&inside, &window, &work);
+    report.check(EqualRect(&inside, &window) != 0,
+                 "the whole window, caption and frame, lies inside the work area",
+                 rectText(window) + " in " + rectText(work));
+}
+
 void CheckColours(const Program &program, Report &report, bool highContrast)
 {
     const HWND window = program.window();
