@@ -49,23 +49,45 @@ def resources(pe, kind):
     return found
 
 
+# Every size Windows draws the program's icon at: title bars and the
+# taskbar at 100 to 250 %, Alt+Tab, Explorer's views and the Start menu.
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 96, 256)
+
+
 def check_icon(pe, icon_path):
-    """The group's one entry, and the image it names, as in the .ico file."""
+    """One group with an image at every size: the hand-drawn 32-pixel,
+    256-colour one of the icon file byte for byte, the rest 32-bit with
+    alpha and a picture on it, the 256-pixel one a PNG."""
     ico = open(icon_path, "rb").read()
-    _, _, count = struct.unpack_from("<HHH", ico, 0)
-    width, height, colours, _, planes, bits, size, offset = struct.unpack_from("<BBBBHHII", ico, 6)
+    if struct.unpack_from("<HHH", ico, 0)[2] != 1:
+        return f"{icon_path} holds more than the hand-drawn image"
+    width, height, colours, _, _, bits, size, offset = struct.unpack_from("<BBBBHHII", ico, 6)
+    if (width, height, colours, bits) != (32, 32, 0, 8):
+        return f"the hand-drawn icon is {width}x{height}, {bits}-bit, not 32x32 with 256 colours"
     groups = list(resources(pe, pefile.RESOURCE_TYPE["RT_GROUP_ICON"]).values())
     images = resources(pe, pefile.RESOURCE_TYPE["RT_ICON"])
-    if count != 1 or len(groups) != 1:
-        return f"{len(groups)} icon groups and {count} icons in the file, not one of each"
-    group = groups[0]
-    entry = struct.unpack_from("<BBBBHHIH", group, 6)
-    if struct.unpack_from("<HHH", group, 0)[2] != 1 or entry[:7] != (width, height, colours, 0, planes, bits, size):
-        return f"the icon group's entry is {entry}"
-    if (width, height, colours, bits) != (32, 32, 0, 8):
-        return f"the icon is {width}x{height}, {bits}-bit, not 32x32 with 256 colours"
-    if images.get(entry[7]) != ico[offset:offset + size]:
-        return "the icon's image differs from the icon file's"
+    if len(groups) != 1:
+        return f"{len(groups)} icon groups, not one"
+    count = struct.unpack_from("<HHH", groups[0], 0)[2]
+    entries = {(entry[0] or 256): entry for entry in
+               (struct.unpack_from("<BBBBHHIH", groups[0], 6 + 14 * i) for i in range(count))}
+    if tuple(sorted(entries)) != ICON_SIZES:
+        return f"the icon's sizes are {sorted(entries)}, not {list(ICON_SIZES)}"
+    for side, entry in entries.items():
+        image = images.get(entry[7], b"")
+        if side == 32:
+            if entry[2] != 0 or entry[5] != 8 or image != ico[offset:offset + size]:
+                return "the 32-pixel image is not the hand-drawn one, byte for byte"
+        elif side == 256:
+            if not image.startswith(b"\x89PNG\r\n\x1a\n"):
+                return "the 256-pixel image is not a PNG"
+        else:
+            if entry[5] != 32 or struct.unpack_from("<IiiHH", image) != (40, side, 2 * side, 1, 32):
+                return f"the {side}-pixel image is not a 32-bit bitmap of its size"
+            alpha = image[40 + 3:40 + 4 * side * side:4]
+            opaque = sum(1 for value in alpha if value == 255) / len(alpha)
+            if not 0.2 < opaque < 0.95:
+                return f"the {side}-pixel image is {opaque:.0%} opaque: no picture on it"
     return None
 
 

@@ -23,9 +23,20 @@ const DpiFunctions &NewerDpiFunctions()
         const HMODULE user32 = GetModuleHandleW(L"user32.dll");
         lookUp(user32, "GetDpiForWindow", found.getDpiForWindow);
         lookUp(user32, "AdjustWindowRectExForDpi", found.adjustWindowRectExForDpi);
+        lookUp(user32, "GetSystemMetricsForDpi", found.getSystemMetricsForDpi);
         return found;
     }();
     return functions;
+}
+
+LoadIconWithScaleDownFunction NewerLoadIconWithScaleDown()
+{
+    static const LoadIconWithScaleDownFunction function = [] {
+        LoadIconWithScaleDownFunction found = nullptr;
+        lookUp(GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown", found);
+        return found;
+    }();
+    return function;
 }
 
 } // namespace zerkovan::win32

@@ -38,7 +38,13 @@ struct DpiFunctions
 {
     UINT(WINAPI *getDpiForWindow)(HWND) = nullptr;
     BOOL(WINAPI *adjustWindowRectExForDpi)(RECT *, DWORD, BOOL, DWORD, UINT) = nullptr;
+    int(WINAPI *getSystemMetricsForDpi)(int, UINT) = nullptr;
 };
 const DpiFunctions &NewerDpiFunctions();
+
+// Common controls 6 has it from Windows Vista on; MinGW-w64's x86 import
+// library does not name it.
+using LoadIconWithScaleDownFunction = HRESULT(WINAPI *)(HINSTANCE, PCWSTR, int, int, HICON *);
+LoadIconWithScaleDownFunction NewerLoadIconWithScaleDown();
 
 } // namespace zerkovan::win32

@@ -15,6 +15,8 @@
 #include "textboxes.h"
 #include "verdict.h"
 
+#include <algorithm>
+#include <tuple>
 #include <windowsx.h>
 
 namespace zerkovan::win32 {
@@ -92,7 +94,40 @@ Zerkovan *Zerkovan::Create(HINSTANCE instance)
     place = insideWorkArea(place);
     SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    return reinterpret_cast<Zerkovan *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto *zerkovan = reinterpret_cast<Zerkovan *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    zerkovan->takeIcons(dpi);
+    return zerkovan;
+}
+
+void Zerkovan::takeIcons(UINT dpi)
+{
+    const auto sizeOf = [dpi](int metric) {
+        if (const auto forDpi = NewerDpiFunctions().getSystemMetricsForDpi)
+            return forDpi(metric, dpi);
+        // Before Windows 10 1607 the metrics are the system DPI's.
+        const HDC screen = GetDC(nullptr);
+        const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return MulDiv(GetSystemMetrics(metric), int(dpi), systemDpi);
+    };
+    for (auto [metric, kind, icon] : {std::tuple{SM_CXICON, ICON_BIG, &m_bigIcon},
+                                      std::tuple{SM_CXSMICON, ICON_SMALL, &m_smallIcon}}) {
+        const int size = sizeOf(metric);
+        const HINSTANCE instance = GetModuleHandleW(nullptr);
+        const PCWSTR name = MAKEINTRESOURCEW(ProgramIcon);
+        HICON loaded = nullptr;
+        // The picture drawn for the size where the icon has one, scaled
+        // down from a larger one otherwise, never up.
+        if (const auto scaleDown = NewerLoadIconWithScaleDown();
+            !scaleDown || FAILED(scaleDown(instance, name, size, size, &loaded)))
+            loaded = static_cast<HICON>(LoadImageW(instance, name, IMAGE_ICON, size, size, 0));
+        if (!loaded)
+            continue;
+        SendMessageW(m_window, WM_SETICON, WPARAM(kind), reinterpret_cast<LPARAM>(loaded));
+        if (*icon)
+            DestroyIcon(*icon);
+        *icon = loaded;
+    }
 }
 
 Zerkovan::Zerkovan(HWND window)
@@ -145,6 +180,7 @@ LRESULT Zerkovan::handle(UINT message, WPARAM wParam, LPARAM lParam)
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         placeControls(HIWORD(wParam));
+        takeIcons(HIWORD(wParam));
         return 0;
     }
     case WM_SYSCOLORCHANGE:
@@ -180,6 +216,9 @@ LRESULT Zerkovan::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NCDESTROY:
         if (m_font)
             DeleteObject(m_font);
+        for (const HICON icon : {m_bigIcon, m_smallIcon})
+            if (icon)
+                DestroyIcon(icon);
         for (const HBRUSH brush : {m_windowBrush, m_labelBrush})
             if (brush)
                 DeleteObject(brush);

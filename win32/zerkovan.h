@@ -61,6 +61,8 @@ private:
     void paintBackground(HDC dc) const;
 
     void pressEnter();
+    // The title bar's and the taskbar's icons, drawn for `dpi`.
+    void takeIcons(UINT dpi);
 
     HWND m_window = nullptr;
     WindowState m_state;
@@ -69,6 +71,8 @@ private:
     HBRUSH m_windowBrush = nullptr;
     HBRUSH m_labelBrush = nullptr;
     HWND m_lastFocus = nullptr;
+    HICON m_bigIcon = nullptr;
+    HICON m_smallIcon = nullptr;
 };
 
 } // namespace zerkovan::win32
