@@ -3,53 +3,56 @@
 # SPDX-License-Identifier: LicenseRef-Zerkovan
 
 """Reads the built Zerkovan.exe's import table, as Windows' loader reads it,
-so that the one file starts on every Windows from 7 SP1 on: it may import
-only from the system's own DLLs, and nothing that Windows 7 lacks. What
-later versions added the program looks up at run time.
+so that the one file starts on every Windows from 7 SP1 on: every function
+it imports must stand in the list of imports checked against Windows 7
+(tests/win32/imports.txt) with a Windows no newer than 7, and every line of
+the list must still be imported. What later versions added the program
+looks up at run time, and imports nothing of it.
 
-    check-exe-imports.py Zerkovan.exe
+    check-exe-imports.py Zerkovan.exe IMPORTS.txt
 """
-import re
 import sys
 
 import pefile
 
-# The DLLs of Windows 7 the program may import from, by name.
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "ole32.dll",
-               "oleaut32.dll", "oleacc.dll", "usp10.dll", "msvcrt.dll", "advapi32.dll"}
-# What those DLLs export only from Windows 8 on: functions the program
-# resolves at run time where they exist, and must never import.
-NEWER = re.compile(r"^(GetDpiFor(Window|System)|SetThreadDpiAwarenessContext|"
-                   r"SetProcessDpiAwareness(Context)?|AdjustWindowRectExForDpi|"
-                   r"GetSystemMetricsForDpi|SystemParametersInfoForDpi|EnableNonClientDpiScaling|"
-                   r"GetWindowDpiAwarenessContext|AreDpiAwarenessContextsEqual|"
-                   r"GetAwarenessFromDpiAwarenessContext|UiaRaiseNotificationEvent|"
-                   r"GetPointer\w*|InjectTouchInput|RegisterPointer\w*|"
-                   r"GetSystemTimePreciseAsFileTime|CreateFile2|"
-                   r"GetCurrentThreadStackLimits|SetThreadDescription|GetThreadDescription|"
-                   r"WaitOnAddress|WakeByAddress\w*|PrefetchVirtualMemory)$")
+# The Windows versions a line may name, oldest first; 7 is the floor.
+WINDOWS = ["2000", "XP", "Vista", "7"]
+
+
+def allowed(path):
+    """{(dll, function): (since, documented in)} from the list."""
+    lines = {}
+    for line in open(path, encoding="utf-8"):
+        if line.strip() and not line.startswith("#"):
+            dll, function, since, *source = line.split(maxsplit=3)
+            lines[(dll.lower(), function)] = (since, " ".join(source).strip())
+    return lines
 
 
 def main(argv):
     pe = pefile.PE(argv[0])
-    failures = []
-    imports = {entry.dll.decode().lower(): [i.name.decode() if i.name else f"#{i.ordinal}"
-                                            for i in entry.imports]
-               for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])}
-    for dll, functions in sorted(imports.items()):
-        if dll not in SYSTEM_DLLS:
-            failures.append(f"imports {dll}, which is not one of Windows 7's own DLLs")
-        newer = [name for name in functions if NEWER.match(name)]
-        if newer:
-            failures.append(f"imports {', '.join(newer)} from {dll}, which Windows 7 lacks")
+    listed = allowed(argv[1])
+    imported = {(entry.dll.decode().lower(), i.name.decode() if i.name else f"#{i.ordinal}")
+                for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", []) for i in entry.imports}
+    failures = [f"imports {function} from {dll}, which the list does not hold: check it "
+                f"against Windows 7 and add it with its source"
+                for dll, function in sorted(imported - listed.keys())]
+    failures += [f"the list holds {function} from {dll}, which the exe no longer imports"
+                 for dll, function in sorted(listed.keys() - imported)]
+    failures += [f"{function} from {dll} is listed as new in Windows {since}, after 7"
+                 for (dll, function), (since, _) in sorted(listed.items())
+                 if since not in WINDOWS]
+    failures += [f"{function} from {dll} names no source"
+                 for (dll, function), (_, source) in sorted(listed.items()) if not source]
     delayed = [entry.dll.decode() for entry in getattr(pe, "DIRECTORY_ENTRY_DELAY_IMPORT", [])]
     if delayed:
         failures.append(f"delay-loads {', '.join(delayed)}")
     for failure in failures:
         print("FAIL: " + failure)
     if not failures:
-        count = sum(len(functions) for functions in imports.values())
-        print(f"PASS: {count} functions from {', '.join(sorted(imports))}, all in Windows 7")
+        dlls = sorted({dll for dll, _ in imported})
+        print(f"PASS: {len(imported)} functions from {', '.join(dlls)}, each checked against "
+              f"Windows 7")
     return 1 if failures else 0
 
 
