@@ -18,8 +18,23 @@ COLORREF rgb(const layout::Colour &colour)
 
 } // namespace
 
+namespace {
+
+constexpr const wchar_t *DpiProperty = L"Zerkovan.Dpi";
+
+} // namespace
+
+void KeepDpi(HWND window, UINT dpi)
+{
+    SetPropW(window, DpiProperty, reinterpret_cast<HANDLE>(UINT_PTR(dpi)));
+}
+
 UINT DpiOf(HWND window)
 {
+    const HWND top = GetAncestor(window, GA_ROOT);
+    if (const auto kept =
+            UINT(reinterpret_cast<UINT_PTR>(GetPropW(top ? top : window, DpiProperty))))
+        return kept;
     if (const auto getDpiForWindow = NewerDpiFunctions().getDpiForWindow)
         return getDpiForWindow(window);
     const HDC screen = GetDC(nullptr);

@@ -17,6 +17,10 @@ inline constexpr int TwipsPerInch = 1440;
 // The window's own DPI: per monitor where Windows knows it (10 1607 and
 // later), the system's otherwise.
 UINT DpiOf(HWND window);
+// Keeps `dpi` as the DPI of the top-level `window` and all its controls,
+// from its start and each WM_DPICHANGED: before Windows 10 1607 nothing
+// else knows a per-monitor DPI that is not the system's.
+void KeepDpi(HWND window, UINT dpi);
 
 int TwipsToPixels(int twips, UINT dpi);
 RECT PixelsOf(const layout::Twips &twips, UINT dpi);

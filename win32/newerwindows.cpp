@@ -15,18 +15,20 @@ template <typename Function> void lookUp(HMODULE module, const char *name, Funct
 
 } // namespace
 
-const DpiFunctions &NewerDpiFunctions()
+DpiFunctions NewerDpiFunctions()
 {
-    static const DpiFunctions functions = [] {
-        DpiFunctions found;
-        // user32 is loaded in every program with a window.
-        const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-        lookUp(user32, "GetDpiForWindow", found.getDpiForWindow);
-        lookUp(user32, "AdjustWindowRectExForDpi", found.adjustWindowRectExForDpi);
-        lookUp(user32, "GetSystemMetricsForDpi", found.getSystemMetricsForDpi);
-        return found;
-    }();
-    return functions;
+    DpiFunctions found;
+    // user32 is loaded in every program with a window.
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    lookUp(user32, "GetDpiForWindow", found.getDpiForWindow);
+    lookUp(user32, "AdjustWindowRectExForDpi", found.adjustWindowRectExForDpi);
+    lookUp(user32, "GetSystemMetricsForDpi", found.getSystemMetricsForDpi);
+    return found;
+}
+
+bool HasLiveRegions()
+{
+    return GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetPointerType") != nullptr;
 }
 
 LoadIconWithScaleDownFunction NewerLoadIconWithScaleDown()

@@ -33,14 +33,20 @@ inline constexpr GUID AccPropServicesClassGuid = {
 inline constexpr GUID AccPropServicesInterfaceGuid = {
     0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
 
-// The per-monitor DPI functions of Windows 10 1607 and 1703, or null.
+// The per-monitor DPI functions of Windows 10 1607 and 1703, or null. They
+// are looked up at each use, which is rare: a window's start and its DPI
+// changes.
 struct DpiFunctions
 {
     UINT(WINAPI *getDpiForWindow)(HWND) = nullptr;
     BOOL(WINAPI *adjustWindowRectExForDpi)(RECT *, DWORD, BOOL, DWORD, UINT) = nullptr;
     int(WINAPI *getSystemMetricsForDpi)(int, UINT) = nullptr;
 };
-const DpiFunctions &NewerDpiFunctions();
+DpiFunctions NewerDpiFunctions();
+
+// Whether screen readers hear live regions: they came with Windows 8,
+// whose user32 also brought the pointer functions, asked for here.
+bool HasLiveRegions();
 
 // Common controls 6 has it from Windows Vista on; MinGW-w64's x86 import
 // library does not name it.

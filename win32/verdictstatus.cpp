@@ -18,8 +18,8 @@ VerdictStatus::~VerdictStatus()
 void VerdictStatus::release()
 {
     if (m_annotations) {
-        const MSAAPROPID live = LiveSettingPropertyGuid;
-        m_annotations->ClearHwndProps(m_static, OBJID_CLIENT, CHILDID_SELF, &live, 1);
+        const MSAAPROPID marks[] = {LiveSettingPropertyGuid, PROPID_ACC_ROLE};
+        m_annotations->ClearHwndProps(m_static, OBJID_CLIENT, CHILDID_SELF, marks, 2);
         m_annotations->Release();
         m_annotations = nullptr;
     }
@@ -48,7 +48,19 @@ void VerdictStatus::create(HWND window, int id)
 void VerdictStatus::say(std::wstring_view verdict)
 {
     SetWindowTextW(m_static, std::wstring(verdict).c_str());
-    NotifyWinEvent(EventObjectLiveRegionChanged, m_static, OBJID_CLIENT, CHILDID_SELF);
+    if (HasLiveRegions()) {
+        NotifyWinEvent(EventObjectLiveRegionChanged, m_static, OBJID_CLIENT, CHILDID_SELF);
+        return;
+    }
+    // Windows 7's screen readers read an alert out when it is raised: the
+    // static is one, and says the verdict as its name.
+    if (m_annotations) {
+        VARIANT alert{};
+        alert.vt = VT_I4;
+        alert.lVal = ROLE_SYSTEM_ALERT;
+        m_annotations->SetHwndProp(m_static, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_ROLE, alert);
+    }
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, m_static, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void VerdictStatus::clear()

@@ -5,7 +5,8 @@
 // verdict, in a static that takes no room, marked as a polite live region.
 // Each say() raises the live-region event, so that the same verdict twice
 // is told twice; Narrator and NVDA read the static's text then. Windows 7
-// knows no live regions, and there nothing is said.
+// knows no live regions: there the static is marked an alert and raises the
+// alert event, which its screen readers read out.
 #pragma once
 
 #include <string_view>

@@ -89,6 +89,7 @@ Zerkovan *Zerkovan::Create(HINSTANCE instance)
     if (!window)
         return nullptr;
     const UINT dpi = DpiOf(window);
+    KeepDpi(window, dpi);
     RECT place = outerFrame(dpi);
     OffsetRect(&place, TwipsToPixels(45, dpi), TwipsToPixels(435, dpi));
     place = insideWorkArea(place);
@@ -175,6 +176,7 @@ LRESULT Zerkovan::handle(UINT message, WPARAM wParam, LPARAM lParam)
         paintBackground(reinterpret_cast<HDC>(wParam));
         return TRUE;
     case WM_DPICHANGED: {
+        KeepDpi(m_window, HIWORD(wParam));
         const auto *suggested = reinterpret_cast<const RECT *>(lParam);
         SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
@@ -214,6 +216,7 @@ LRESULT Zerkovan::handle(UINT message, WPARAM wParam, LPARAM lParam)
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
+        KeepDpi(m_window, 0);
         if (m_font)
             DeleteObject(m_font);
         for (const HICON icon : {m_bigIcon, m_smallIcon})

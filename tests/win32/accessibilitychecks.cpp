@@ -174,4 +174,35 @@ void CheckVerdictEvents(const Program &program, Report &report)
         UnhookWinEvent(hook);
 }
 
+void CheckVerdictAlerts(const Program &program, Report &report)
+{
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_SYSTEM_ALERT, EventObjectLiveRegionChanged, nullptr, onEvent,
+                        program.processId(), 0, WINEVENT_OUTOFCONTEXT);
+    const HWND status = program.control(VerdictStatic);
+    const auto count = [&](DWORD event) {
+        return std::size_t(std::count_if(events.begin(), events.end(), [&](const Event &seen) {
+            return seen.event == event && seen.window == status;
+        }));
+    };
+    takeEverythingRaised();
+    events.clear();
+    SendMessageW(program.control(Text2_0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"9"));
+    SendMessageW(program.control(Command1_0), BM_CLICK, 0, 0);
+    takeEverythingRaised();
+    report.check(hook && count(EVENT_SYSTEM_ALERT) == 1 && liveEventsOn() == 0,
+                 "without live regions, «Изведи» raises one alert, on the verdict's static",
+                 std::to_string(count(EVENT_SYSTEM_ALERT)) + " alerts, " +
+                     std::to_string(liveEventsOn()) + " live-region events");
+    report.check(accessibleOf(status).name == Utf16("Числото 9 се среща в ред 5"),
+                 "the alert says the verdict alone");
+    events.clear();
+    SendMessageW(program.control(Command1_1), BM_CLICK, 0, 0);
+    takeEverythingRaised();
+    report.check(count(EVENT_SYSTEM_ALERT) == 0, "«Изчисти» raises no alert",
+                 std::to_string(count(EVENT_SYSTEM_ALERT)) + " alerts");
+    if (hook)
+        UnhookWinEvent(hook);
+}
+
 } // namespace zerkovan::checks

@@ -71,12 +71,20 @@ private:
 
 void putOnClipboard(const wchar_t *text);
 
-// Turns high contrast on or off for the program as Windows would, and tells
-// its window: Wine has no such theme, so highcontrast.dll, beside this
-// program, is loaded into it to answer for the system.
+// What Wine cannot be asked for, made up inside the program by standin.dll,
+// beside this checker, which a message hook has the program load.
+// High contrast turned on or off as Windows would, and the window told.
 bool SetHighContrast(const Program &program, bool on);
+// The program finds none of what Windows 8 and 10 added, as on Windows 7.
+bool SetWindows7(const Program &program);
+// The window moves to a monitor of `dpi` from one of `from`.
+bool ChangeDpi(const Program &program, UINT dpi, UINT from);
 
 void CheckLayout(const Program &program, UINT dpi, Report &report);
+// The window after a move to a monitor of 144 dpi.
+void CheckDpiChange(const Program &program, Report &report);
+// The verdict where there are no live regions: an alert raised.
+void CheckVerdictAlerts(const Program &program, Report &report);
 // Where the window stands: whole inside the work area of its monitor.
 void CheckPlace(const Program &program, Report &report, bool workAreaMoved);
 void CheckAccessibleNames(const Program &program, Report &report);

@@ -15,6 +15,8 @@
 //                                        high contrast
 //          checkwindow.exe DPI workarea  its place, with a taskbar at the
 //                                        top and the left
+//          checkwindow.exe 96 windows7   with nothing newer than Windows 7:
+//                                        a DPI change, the verdict
 #include "checks.h"
 
 #include <cstdio>
@@ -44,6 +46,10 @@ int wmain(int argc, wchar_t *argv[])
     Report report;
     if (mode == L"workarea") {
         CheckPlace(program, report, true);
+    } else if (mode == L"windows7") {
+        report.check(SetWindows7(program), "the program finds nothing newer than Windows 7");
+        CheckVerdictAlerts(program, report);
+        CheckDpiChange(program, report);
     } else if (contrast) {
         CheckColours(program, report, false);
         report.check(SetHighContrast(program, true), "high contrast turns on");

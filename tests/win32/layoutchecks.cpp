@@ -82,7 +82,67 @@ RECT clientRectOf(HWND window, HWND control)
     return rect;
 }
 
+// Where a control stands at `dpi`, and where the table puts it.
+struct Standing
+{
+    RECT actual, expected;
+    bool inPlace;
+};
+
+Standing standingOf(const Program &program, const Placed &placed, UINT dpi)
+{
+    const RECT expected{pixels(placed.twips.left, dpi), pixels(placed.twips.top, dpi),
+                        pixels(placed.twips.left, dpi) + pixels(placed.twips.width, dpi),
+                        pixels(placed.twips.top, dpi) + pixels(placed.twips.height, dpi)};
+    const RECT actual = clientRectOf(program.window(), program.control(placed.id));
+    // One pixel either way for rounding a position and a size apart.
+    const bool inPlace = std::abs(actual.left - expected.left) <= 1 &&
+                         std::abs(actual.top - expected.top) <= 1 &&
+                         std::abs(actual.right - expected.right) <= 1 &&
+                         std::abs(actual.bottom - expected.bottom) <= 1;
+    return {actual, expected, inPlace};
+}
+
+void checkControls(const Program &program, UINT dpi, Report &report, const std::string &when)
+{
+    for (const Placed &placed : Controls) {
+        const Standing standing = standingOf(program, placed, dpi);
+        report.check(standing.inPlace, when + placed.name + " stands at its twips",
+                     rectText(standing.actual) + ", table " + rectText(standing.expected));
+    }
+}
+
 } // namespace
+
+void CheckDpiChange(const Program &program, Report &report)
+{
+    constexpr UINT Dpi = 144;
+    report.check(ChangeDpi(program, Dpi, 96), "the window is moved to a monitor of 144 dpi");
+    // Laid out again before the rows read it.
+    WaitUntil([&] {
+        for (const Placed &placed : Controls)
+            if (!standingOf(program, placed, Dpi).inPlace)
+                return false;
+        return true;
+    });
+    checkControls(program, Dpi, report, "at 144 dpi, ");
+    // The edge: its outer line of the edge colour, 2 pixels wide at 144 dpi;
+    // a box still drawn at 96 dpi has the box's face in the second pixel.
+    const HWND box = program.control(Text2_1);
+    RECT edge;
+    GetWindowRect(box, &edge);
+    const auto secondPixel = [&] {
+        const HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, edge.left + 1, (edge.top + edge.bottom) / 2);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    };
+    const COLORREF expected = rgb(layout::BoxBorderColour);
+    WaitUntil([&] { return secondPixel() == expected; });
+    report.check(secondPixel() == expected,
+                 "at 144 dpi, the output box's edge line is drawn 2 pixels wide",
+                 "second pixel " + colourText(secondPixel()));
+}
 
 void CheckLayout(const Program &program, UINT dpi, Report &report)
 {
@@ -99,19 +159,7 @@ void CheckLayout(const Program &program, UINT dpi, Report &report)
                     pixels(layout::ClientArea.height, dpi)};
     report.check(EqualRect(&client, &area) != 0, "the client area is 7215 x 6360 twips",
                  rectText(client));
-    for (const Placed &placed : Controls) {
-        const RECT expected{pixels(placed.twips.left, dpi), pixels(placed.twips.top, dpi),
-                            pixels(placed.twips.left, dpi) + pixels(placed.twips.width, dpi),
-                            pixels(placed.twips.top, dpi) + pixels(placed.twips.height, dpi)};
-        const RECT actual = clientRectOf(window, program.control(placed.id));
-        // One pixel either way for rounding a position and a size apart.
-        const bool inPlace = std::abs(actual.left - expected.left) <= 1 &&
-                             std::abs(actual.top - expected.top) <= 1 &&
-                             std::abs(actual.right - expected.right) <= 1 &&
-                             std::abs(actual.bottom - expected.bottom) <= 1;
-        report.check(inPlace, std::string(placed.name) + " stands at its twips",
-                     rectText(actual) + ", table " + rectText(expected));
-    }
+    checkControls(program, dpi, report, "");
 
     report.check(!IsWindowVisible(program.control(Text1_1)) &&
                      TextOf(program.control(Text1_1)) == Utf16(Motto),

@@ -74,36 +74,51 @@ void putOnClipboard(const wchar_t *text)
     CloseClipboard();
 }
 
+namespace {
+
+// Hooks the program's messages with standin.dll, once; whether the
+// program's thread has loaded it and taken its imports.
+bool takeStandIn(const Program &program)
+{
+    static bool taken = false;
+    if (taken)
+        return true;
+    const HANDLE done = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckStandInTaken");
+    const HMODULE library = LoadLibraryW(L"standin.dll");
+    const auto procedure = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void *>(GetProcAddress(library, "StandInHook")));
+    if (procedure && SetWindowsHookExW(WH_GETMESSAGE, procedure, library,
+                                       GetWindowThreadProcessId(program.window(), nullptr))) {
+        // The program's thread loads the library at its next message.
+        PostMessageW(program.window(), WM_NULL, 0, 0);
+        taken = done && WaitUntil([&] { return WaitForSingleObject(done, 0) == WAIT_OBJECT_0; });
+    }
+    if (done)
+        CloseHandle(done);
+    return taken;
+}
+
+// Creates the event `name`, held while `on`; whether it now is as asked.
+bool holdEvent(const wchar_t *name, bool on, HANDLE &held)
+{
+    if (on && !held)
+        held = CreateEventW(nullptr, TRUE, FALSE, name);
+    if (!on && held) {
+        CloseHandle(held);
+        held = nullptr;
+    }
+    const HANDLE seen = OpenEventW(SYNCHRONIZE, FALSE, name);
+    if (seen)
+        CloseHandle(seen);
+    return (seen != nullptr) == on;
+}
+
+} // namespace
+
 bool SetHighContrast(const Program &program, bool on)
 {
-    // Held while the theme is on; highcontrast.dll answers from it.
     static HANDLE themeOn = nullptr;
-    static HHOOK hook = nullptr;
-    bool done = false;
-    if (on) {
-        themeOn = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckHighContrastOn");
-        // Set by the library once it has taken the program's import.
-        const HANDLE taken = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckHighContrastTaken");
-        // The program's thread loads the library at its next message.
-        const HMODULE library = LoadLibraryW(L"highcontrast.dll");
-        const auto procedure = reinterpret_cast<HOOKPROC>(
-            reinterpret_cast<void *>(GetProcAddress(library, "HighContrastHook")));
-        if (!hook && procedure)
-            hook = SetWindowsHookExW(WH_GETMESSAGE, procedure, library,
-                                     GetWindowThreadProcessId(program.window(), nullptr));
-        PostMessageW(program.window(), WM_NULL, 0, 0);
-        done = themeOn && hook && taken &&
-               WaitUntil([&] { return WaitForSingleObject(taken, 0) == WAIT_OBJECT_0; });
-        if (taken)
-            CloseHandle(taken);
-    } else {
-        done = themeOn && CloseHandle(themeOn);
-        themeOn = nullptr;
-        const HANDLE still = OpenEventW(SYNCHRONIZE, FALSE, L"ZerkovanCheckHighContrastOn");
-        done = done && !still;
-        if (still)
-            CloseHandle(still);
-    }
+    bool done = takeStandIn(program) && holdEvent(L"ZerkovanCheckHighContrastOn", on, themeOn);
     // What Windows broadcasts when the theme changes, answered once handled.
     DWORD_PTR result = 0;
     done = SendMessageTimeoutW(program.window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0,
@@ -113,6 +128,32 @@ bool SetHighContrast(const Program &program, bool on)
     RedrawWindow(program.window(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return done;
+}
+
+bool SetWindows7(const Program &program)
+{
+    static HANDLE windows7 = nullptr;
+    return takeStandIn(program) && holdEvent(L"ZerkovanCheckWindows7", true, windows7);
+}
+
+bool ChangeDpi(const Program &program, UINT dpi, UINT from)
+{
+    static const UINT change = RegisterWindowMessageW(L"ZerkovanCheckDpiChange");
+    // Handled once the window has laid out its controls again, the task
+    // statement's motto last.
+    const HWND last = program.control(zerkovan::win32::Text1_1);
+    const auto placeOf = [last] {
+        RECT place;
+        GetWindowRect(last, &place);
+        return place;
+    };
+    const RECT before = placeOf();
+    if (!takeStandIn(program) || !PostMessageW(program.window(), change, dpi, from))
+        return false;
+    return WaitUntil([&] {
+        const RECT now = placeOf();
+        return EqualRect(&now, &before) == 0;
+    });
 }
 
 } // namespace zerkovan::checks
