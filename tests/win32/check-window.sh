@@ -27,17 +27,12 @@ fi
 started=$!
 "$wine_run" "$checker" "$dpi" "$@"
 status=$?
-# The checker closed the window: the program must have ended, with 0.
-for _ in $(seq 600); do
-    kill -0 $started 2>/dev/null || break
-    sleep 0.1
-done
+# The checker closed the window; the program's process ends, with 0.
+timeout 60 tail --pid=$started -f /dev/null
 if kill -0 $started 2>/dev/null; then
     echo "FAIL: the program still runs after the checker"
     exit 1
 fi
-wait $started
-ended=$?
+wait $started || { echo "FAIL: the program ended with status $?"; status=1; }
 started=
-[ $ended -eq 0 ] || { echo "FAIL: the program ended with status $ended"; status=1; }
 exit $status
