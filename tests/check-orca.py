@@ -94,18 +94,25 @@ def session(what, command, steps):
     orca = start_orca()
     app = None
     try:
-        deadline = time.monotonic() + 30
+        # A program started before Orca is ready finds no screen reader and
+        # tells it nothing: wait for Orca, generously on a busy machine.
+        deadline = time.monotonic() + 180
         while not any("EVENT MANAGER: Activated" in line for line in lines) and time.monotonic() < deadline:
             time.sleep(0.1)
+        if not any("EVENT MANAGER: Activated" in line for line in lines):
+            check(f"{what}: Orca starts", False, "not ready in 180 s")
+            return
         app = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         for index, (step, act, wanted) in enumerate(steps):
             if index > 0:
                 settle()
             mark = len(lines) if index > 0 else 0
             act()
-            said = hear(wanted, mark, 40 if step.startswith("at start") else 20)
+            said = hear(wanted, mark, 90 if step.startswith("at start") else 60)
             check(f"{what}: {step}", any(wanted in each for each in said) and
                   not any("3 4 3" in each for each in said), said)
+        if not spoken():
+            print(f"NOTE: {what}: Orca said nothing; its log ends:", *lines[-20:], sep="\n    ")
     finally:
         for process in (app, manager, orca):
             if process is not None:

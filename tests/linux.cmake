@@ -25,7 +25,7 @@ target_link_libraries(tst_wayland PRIVATE Qt6::Test zerkovan_window)
 add_test(NAME tst_wayland
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run-under-weston.sh $<TARGET_FILE:tst_wayland>)
 set_tests_properties(tst_realscreen x11_program atspi tst_wayland PROPERTIES TIMEOUT 120)
-set_tests_properties(orca PROPERTIES TIMEOUT 300)
+set_tests_properties(orca PROPERTIES TIMEOUT 600)
 # Keys pass through the compose input method, as on a desktop without ibus;
 # its table comes with a UTF-8 locale.
 set_tests_properties(tst_realscreen PROPERTIES ENVIRONMENT "QT_IM_MODULE=compose;LC_ALL=C.UTF-8")
