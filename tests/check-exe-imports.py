@@ -5,9 +5,9 @@
 """Reads the built Zerkovan.exe's import table, as Windows' loader reads it,
 so that the one file starts on every Windows from 7 SP1 on: every function
 it imports must stand in the list of imports checked against Windows 7
-(tests/win32/imports.txt) with a Windows no newer than 7, and every line of
-the list must still be imported. What later versions added the program
-looks up at run time, and imports nothing of it.
+(tests/win32/imports.txt) with a Windows no newer than 7. What later
+versions added the program looks up at run time, and imports nothing of
+it.
 
     check-exe-imports.py Zerkovan.exe IMPORTS.txt
 """
@@ -37,8 +37,9 @@ def main(argv):
     failures = [f"imports {function} from {dll}, which the list does not hold: check it "
                 f"against Windows 7 and add it with its source"
                 for dll, function in sorted(imported - listed.keys())]
-    failures += [f"the list holds {function} from {dll}, which the exe no longer imports"
-                 for dll, function in sorted(listed.keys() - imported)]
+    # The list serves the toolchains of both Debian releases.
+    for dll, function in sorted(listed.keys() - imported):
+        print(f"NOTE: the list holds {function} from {dll}, which this build does not import")
     failures += [f"{function} from {dll} is listed as new in Windows {since}, after 7"
                  for (dll, function), (since, _) in sorted(listed.items())
                  if since not in WINDOWS]

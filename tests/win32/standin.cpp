@@ -114,8 +114,9 @@ RECT suggestedAt(HWND window, UINT dpi, UINT from)
 
 // Called in the program's thread for each message it takes: the first
 // keeps this DLL loaded for good and takes the imports.
-extern "C" __declspec(dllexport) LRESULT CALLBACK
-    StandInHook(int code, WPARAM wParam, LPARAM lParam)
+extern "C" __declspec(dllexport) LRESULT CALLBACK StandInHook(int, WPARAM, LPARAM);
+
+LRESULT CALLBACK StandInHook(int code, WPARAM wParam, LPARAM lParam)
 {
     if (!systemFunction) {
         HMODULE self = nullptr;
