@@ -26,7 +26,18 @@ constexpr const wchar_t *DpiProperty = L"Zerkovan.Dpi";
 
 void KeepDpi(HWND window, UINT dpi)
 {
-    SetPropW(window, DpiProperty, reinterpret_cast<HANDLE>(UINT_PTR(dpi)));
+    if (dpi)
+        SetPropW(window, DpiProperty, reinterpret_cast<HANDLE>(UINT_PTR(dpi)));
+    else
+        RemovePropW(window, DpiProperty);
+}
+
+UINT SystemDpi()
+{
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return UINT(dpi);
 }
 
 UINT DpiOf(HWND window)
@@ -37,10 +48,7 @@ UINT DpiOf(HWND window)
         return kept;
     if (const auto getDpiForWindow = NewerDpiFunctions().getDpiForWindow)
         return getDpiForWindow(window);
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return UINT(dpi);
+    return SystemDpi();
 }
 
 int TwipsToPixels(int twips, UINT dpi)

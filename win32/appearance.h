@@ -19,8 +19,10 @@ inline constexpr int TwipsPerInch = 1440;
 UINT DpiOf(HWND window);
 // Keeps `dpi` as the DPI of the top-level `window` and all its controls,
 // from its start and each WM_DPICHANGED: before Windows 10 1607 nothing
-// else knows a per-monitor DPI that is not the system's.
+// else knows a per-monitor DPI that is not the system's. 0 forgets it.
 void KeepDpi(HWND window, UINT dpi);
+// The system's DPI, the one every window has on Windows 7.
+UINT SystemDpi();
 
 int TwipsToPixels(int twips, UINT dpi);
 RECT PixelsOf(const layout::Twips &twips, UINT dpi);

@@ -106,10 +106,7 @@ void Zerkovan::takeIcons(UINT dpi)
         if (const auto forDpi = NewerDpiFunctions().getSystemMetricsForDpi)
             return forDpi(metric, dpi);
         // Before Windows 10 1607 the metrics are the system DPI's.
-        const HDC screen = GetDC(nullptr);
-        const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        return MulDiv(GetSystemMetrics(metric), int(dpi), systemDpi);
+        return MulDiv(GetSystemMetrics(metric), int(dpi), int(SystemDpi()));
     };
     for (auto [metric, kind, icon] : {std::tuple{SM_CXICON, ICON_BIG, &m_bigIcon},
                                       std::tuple{SM_CXSMICON, ICON_SMALL, &m_smallIcon}}) {
