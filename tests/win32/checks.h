@@ -79,6 +79,21 @@ bool SetHighContrast(const Program &program, bool on);
 bool SetWindows7(const Program &program);
 // The window moves to a monitor of `dpi` from one of `from`.
 bool ChangeDpi(const Program &program, UINT dpi, UINT from);
+// The system's colours change; whether every control was told.
+bool ChangeSystemColours(const Program &program);
+// Watches, from now on, whether the program clears its annotations while
+// their window still exists; the watch is read once the program has ended.
+class AnnotationsWatch
+{
+public:
+    explicit AnnotationsWatch(const Program &program);
+    ~AnnotationsWatch();
+    bool clearedInTime() const;
+
+private:
+    HANDLE m_cleared = nullptr;
+    bool m_taken = false;
+};
 
 void CheckLayout(const Program &program, UINT dpi, Report &report);
 // The window after a move to a monitor of 144 dpi.

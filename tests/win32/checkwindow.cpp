@@ -12,7 +12,8 @@
 // qemu-i386 no Windows program can start a 32-bit one.
 //   usage: checkwindow.exe DPI           the rows above
 //          checkwindow.exe DPI contrast  the colours, with and without
-//                                        high contrast
+//                                        high contrast, a change of the
+//                                        system's colours, and the close
 //          checkwindow.exe DPI workarea  its place, with a taskbar at the
 //                                        top and the left
 //          checkwindow.exe 96 windows7   with nothing newer than Windows 7:
@@ -21,6 +22,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <optional>
 #include <string>
 
 using namespace zerkovan::checks;
@@ -44,6 +46,7 @@ int wmain(int argc, wchar_t *argv[])
         return 1;
     }
     Report report;
+    std::optional<AnnotationsWatch> annotations;
     if (mode == L"workarea") {
         CheckPlace(program, report, true);
     } else if (mode == L"windows7") {
@@ -56,6 +59,9 @@ int wmain(int argc, wchar_t *argv[])
         CheckColours(program, report, true);
         report.check(SetHighContrast(program, false), "high contrast turns off");
         CheckColours(program, report, false);
+        report.check(ChangeSystemColours(program),
+                     "a change of system colours reaches every control");
+        annotations.emplace(program);
     } else {
         CheckLayout(program, dpi, report);
         CheckPlace(program, report, false);
@@ -66,5 +72,8 @@ int wmain(int argc, wchar_t *argv[])
         CheckKeyboard(program, report);
     }
     report.check(program.close(), "closing the window ends the program");
+    if (annotations)
+        report.check(annotations->clearedInTime(),
+                     "the verdict's annotations are cleared while its window exists");
     return report.finish();
 }

@@ -136,6 +136,35 @@ bool SetWindows7(const Program &program)
     return takeStandIn(program) && holdEvent(L"ZerkovanCheckWindows7", true, windows7);
 }
 
+bool ChangeSystemColours(const Program &program)
+{
+    const HANDLE passedOn = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckColoursPassedOn");
+    DWORD_PTR result = 0;
+    // What Windows sends each top-level window; answered once handled.
+    const bool sent =
+        takeStandIn(program) && SendMessageTimeoutW(program.window(), WM_SYSCOLORCHANGE, 0, 0,
+                                                    SMTO_BLOCK, Patience, &result) != 0;
+    const bool told = sent && WaitForSingleObject(passedOn, 0) == WAIT_OBJECT_0;
+    CloseHandle(passedOn);
+    return told;
+}
+
+AnnotationsWatch::AnnotationsWatch(const Program &program)
+    : m_cleared(CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckAnnotationsCleared")),
+      m_taken(takeStandIn(program))
+{
+}
+
+AnnotationsWatch::~AnnotationsWatch()
+{
+    CloseHandle(m_cleared);
+}
+
+bool AnnotationsWatch::clearedInTime() const
+{
+    return m_taken && WaitForSingleObject(m_cleared, 0) == WAIT_OBJECT_0;
+}
+
 bool ChangeDpi(const Program &program, UINT dpi, UINT from)
 {
     static const UINT change = RegisterWindowMessageW(L"ZerkovanCheckDpiChange");

@@ -14,9 +14,15 @@
 // - the message ZerkovanCheckDpiChange, posted with the new DPI and the
 //   one before, becomes the WM_DPICHANGED Windows sends when the window
 //   moves to a monitor of that DPI.
-// Everything else goes to the system.
+// Everything else goes to the system. It also watches, for the checker:
+// - a WM_SYSCOLORCHANGE sent to the window sets ZerkovanCheckColoursPassedOn
+//   once every control has been sent it too;
+// - the annotations' ClearHwndProps sets ZerkovanCheckAnnotationsCleared
+//   when it is given a window that still exists.
 #include <cstring>
 #include <initializer_list>
+#include <oleacc.h>
+#include <set>
 #include <windows.h>
 
 namespace {
@@ -110,6 +116,71 @@ RECT suggestedAt(HWND window, UINT dpi, UINT from)
             now.top + MulDiv(now.bottom - now.top, int(dpi), int(from))};
 }
 
+void signal(const wchar_t *event)
+{
+    if (const HANDLE watched = OpenEventW(EVENT_MODIFY_STATE, FALSE, event)) {
+        SetEvent(watched);
+        CloseHandle(watched);
+    }
+}
+
+// The controls that have been sent WM_SYSCOLORCHANGE since their window was.
+std::set<HWND> recoloured;
+
+bool everyControlRecoloured(HWND window)
+{
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (recoloured.count(child) == 0)
+            return false;
+    return true;
+}
+
+LRESULT CALLBACK watchColours(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto *sent = reinterpret_cast<const CWPSTRUCT *>(lParam);
+    if (code == HC_ACTION && sent->message == WM_SYSCOLORCHANGE) {
+        if (const HWND parent = GetParent(sent->hwnd)) {
+            recoloured.insert(sent->hwnd);
+            if (everyControlRecoloured(parent))
+                signal(L"ZerkovanCheckColoursPassedOn");
+        } else {
+            recoloured.clear();
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+using ClearHwndPropsFunction = HRESULT(WINAPI *)(IAccPropServices *, HWND, DWORD, DWORD,
+                                                 const MSAAPROPID *, int);
+ClearHwndPropsFunction systemClear = nullptr;
+
+HRESULT WINAPI clearWatched(IAccPropServices *self, HWND window, DWORD object, DWORD child,
+                            const MSAAPROPID *marks, int count)
+{
+    if (IsWindow(window))
+        signal(L"ZerkovanCheckAnnotationsCleared");
+    return systemClear(self, window, object, child, marks, count);
+}
+
+// The class's table of functions is one for every object of it, the
+// program's too: an object of our own gives its place.
+void watchAnnotations()
+{
+    IAccPropServices *services = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void **>(&services))))
+        return;
+    // ClearHwndProps is the tenth: IUnknown's three, then six of its own.
+    constexpr int clearSlot = 9;
+    auto *table = *reinterpret_cast<void ***>(services);
+    DWORD protection = 0;
+    VirtualProtect(&table[clearSlot], sizeof(void *), PAGE_READWRITE, &protection);
+    systemClear = reinterpret_cast<ClearHwndPropsFunction>(table[clearSlot]);
+    table[clearSlot] = reinterpret_cast<void *>(clearWatched);
+    VirtualProtect(&table[clearSlot], sizeof(void *), protection, &protection);
+    services->Release();
+}
+
 } // namespace
 
 // Called in the program's thread for each message it takes: the first
@@ -126,6 +197,8 @@ LRESULT CALLBACK StandInHook(int code, WPARAM wParam, LPARAM lParam)
             "user32.dll", "SystemParametersInfoW", reinterpret_cast<void *>(withHighContrast)));
         systemLookUp = reinterpret_cast<GetProcAddressFunction>(replaceImport(
             "kernel32.dll", "GetProcAddress", reinterpret_cast<void *>(lookUpAsWindows7)));
+        SetWindowsHookExW(WH_CALLWNDPROC, watchColours, self, GetCurrentThreadId());
+        watchAnnotations();
         const HANDLE taken = OpenEventW(EVENT_MODIFY_STATE, FALSE, L"ZerkovanCheckStandInTaken");
         if (taken && systemFunction && systemLookUp)
             SetEvent(taken);
