@@ -27,6 +27,7 @@ else()
     set(program_files ProgramFilesFolder)
     set(platform Intel)
 endif()
+include(${SOURCE}/cmake/maker.cmake)
 foreach(tool wixl msibuild faketime)
     find_program(${tool}_program ${tool} REQUIRED)
 endforeach()
@@ -78,7 +79,7 @@ foreach(file Zerkovan.exe ${deployed})
     file(SHA256 ${DEPLOY}/${file} hash)
     string(APPEND hashes " ${file}=${hash}")
 endforeach()
-foreach(file app/zerkovan.wxs app/zerkovan.ico cmake/msi.cmake)
+foreach(file app/zerkovan.wxs app/zerkovan.ico cmake/msi.cmake window/maker.h)
     file(SHA256 ${SOURCE}/${file} hash)
     string(APPEND hashes " ${file}=${hash}")
 endforeach()
@@ -96,8 +97,9 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC NO_FAKE_STAT=1
                         ${wixl_program} --arch ${wixl_arch} -o ${OUTPUT}
                         -D Version=${VERSION} -D ProductCode=${product_code}
                         -D DeployDir=deploy -D IconFile=zerkovan.ico -D Win64=${win64}
-                        -D ProgramFilesFolder=${program_files} zerkovan.wxs files.wxs
+                        -D ProgramFilesFolder=${program_files} -D Maker=${ZERKOVAN_MAKER_ADDRESS}
+                        zerkovan.wxs files.wxs
                 WORKING_DIRECTORY ${scratch} COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${msibuild_program} ${OUTPUT} -s "Zerkovan ${VERSION}"
-                        www.dorvelan.example "${platform};1033" "{${package_code}}"
+                        ${ZERKOVAN_MAKER_ADDRESS} "${platform};1033" "{${package_code}}"
                 COMMAND_ERROR_IS_FATAL ANY)

@@ -3,7 +3,8 @@
 
 # The files that name the version or the release date, made from the two
 # lines at the top of CMakeLists.txt: the Windows version record, the
-# metainfo, the manual page and the Debian changelog.
+# metainfo, the manual page and the Debian changelog. The version record
+# names the maker too.
 string(REGEX MATCH "^([0-9]+)\\.([0-9]+)$" matched ${ZERKOVAN_VERSION})
 if(NOT matched)
     message(FATAL_ERROR "ZERKOVAN_VERSION ${ZERKOVAN_VERSION} is not MAJOR.MINOR")
@@ -34,6 +35,9 @@ set(weekdays Sat Sun Mon Tue Wed Thu Fri)
 list(GET weekdays ${weekday} weekday_name)
 set(ZERKOVAN_MANUAL_DATE "${month_name} ${year}")
 set(ZERKOVAN_CHANGELOG_DATE "${weekday_name}, ${day} ${month_abbreviation} ${year} 12:00:00 +0000")
+
+set(SOURCE ${PROJECT_SOURCE_DIR})
+include(${PROJECT_SOURCE_DIR}/cmake/maker.cmake)
 
 set(ZERKOVAN_GENERATED_APP ${PROJECT_BINARY_DIR}/app-files)
 foreach(file zerkovan.rc example.dorvelan.Zerkovan.metainfo.xml zerkovan.1 debian/changelog)
