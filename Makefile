@@ -98,7 +98,7 @@ coverage: deps
 	@find build-coverage -name '*.gcda' -delete
 	@cd build-coverage && { ctest -E debian_package --output-on-failure >ctest.log || \
 		{ cat ctest.log; exit 1; }; }
-	@gcovr --root . --filter 'engine/' --filter 'runtime/' --filter 'window/' \
+	@gcovr --root . --filter 'engine/' --filter 'window/' --filter 'qt/' \
 		--exclude-throw-branches --exclude-unreachable-branches --sort-percentage \
 		--txt build-coverage/coverage.txt --print-summary build-coverage
 	@echo "per file: build-coverage/coverage.txt"

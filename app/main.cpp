@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
 #include "platform.h"
-#include "zerkovan.h"
+#include "zerkovanwidget.h"
 
 int main(int argc, char *argv[])
 {
-    return zerkovan::RunProgram(argc, argv, [] { return std::make_unique<zerkovan::Zerkovan>(); });
+    return zerkovan::RunProgram(argc, argv,
+                                [] { return std::make_unique<zerkovan::ZerkovanWidget>(); });
 }

@@ -3,7 +3,7 @@
 
 // Makes the README's picture: the window after displaying 4, saved as PNG.
 #include "platform.h"
-#include "zerkovan.h"
+#include "zerkovanwidget.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     }
     QApplication application(argc, argv);
     zerkovan::PrepareApplication();
-    zerkovan::Zerkovan window;
+    zerkovan::ZerkovanWidget window;
     window.show();
     qobject_cast<QLineEdit *>(window.Text2(0))->setText(QStringLiteral("4"));
     window.Command1(0)->click();

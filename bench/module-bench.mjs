@@ -19,7 +19,7 @@ const runs = 20000;
 const batches = [];
 for (let batch = 0; batch < 7; batch += 1) {
     const start = process.hrtime.bigint();
-    for (let i = 0; i < runs; i += 1) engine.zerkovan_run();
+    for (let i = 0; i < runs; i += 1) engine.zerkovan_click(0);
     batches.push(Number(process.hrtime.bigint() - start) / 1e3 / runs);
 }
 batches.sort((a, b) => a - b);

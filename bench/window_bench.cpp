@@ -4,7 +4,7 @@
 #include "literal.h"
 #include "platform.h"
 #include "textbox.h"
-#include "zerkovan.h"
+#include "zerkovanwidget.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -32,7 +32,7 @@ struct WindowWith99
     }
     QPlainTextEdit *output() const { return qobject_cast<QPlainTextEdit *>(window.Text2(1)); }
 
-    Zerkovan window;
+    ZerkovanWidget window;
 };
 
 // From the click to the finished text in the box, laid out and painted.

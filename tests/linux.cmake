@@ -8,7 +8,7 @@
 # as a screen reader reaches it over the AT-SPI bus; and what Orca says.
 set(xvfb ${CMAKE_CURRENT_SOURCE_DIR}/run-under-xvfb.sh)
 add_executable(tst_realscreen tst_realscreen.cpp)
-target_link_libraries(tst_realscreen PRIVATE Qt6::Test zerkovan_window)
+target_link_libraries(tst_realscreen PRIVATE Qt6::Test zerkovan_qt)
 add_test(NAME tst_realscreen COMMAND ${xvfb} $<TARGET_FILE:tst_realscreen>)
 add_test(NAME x11_program
          COMMAND ${xvfb} ${CMAKE_CURRENT_SOURCE_DIR}/check-x11-program.sh $<TARGET_FILE:zerkovan>)
@@ -21,7 +21,7 @@ add_test(NAME orca COMMAND dbus-run-session -- ${xvfb} ${CMAKE_CURRENT_SOURCE_DI
 
 # On a Wayland compositor (headless Weston) with no X display.
 add_executable(tst_wayland tst_wayland.cpp windowfixture.h)
-target_link_libraries(tst_wayland PRIVATE Qt6::Test zerkovan_window)
+target_link_libraries(tst_wayland PRIVATE Qt6::Test zerkovan_qt)
 add_test(NAME tst_wayland
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run-under-weston.sh $<TARGET_FILE:tst_wayland>)
 set_tests_properties(tst_realscreen x11_program atspi tst_wayland PROPERTIES TIMEOUT 120)

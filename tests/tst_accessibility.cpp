@@ -196,7 +196,8 @@ void AccessibilityTest::onlyTheWindowIsAWindow()
             pending << node->child(i);
     }
     QVERIFY(visited > 20);
-    QCOMPARE(windows, QStringList{QStringLiteral("zerkovan::Zerkovan")});
+    QCOMPARE(windows,
+             QStringList{QString::fromLatin1(ZerkovanWidget::staticMetaObject.className())});
     QCOMPARE(accessibleOf(m_fixture.window().Text1(0)->viewport())->role(), QAccessible::Client);
 }
 

@@ -4,7 +4,7 @@
 // A long session on the real window: many display and clear clicks must
 // leave memory where it was.
 #include "textbox.h"
-#include "zerkovan.h"
+#include "zerkovanwidget.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -38,7 +38,7 @@ private slots:
 
 void EnduranceTest::thousandDisplayClearPairs()
 {
-    Zerkovan window;
+    ZerkovanWidget window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *input = qobject_cast<QLineEdit *>(window.Text2(0));

@@ -5,7 +5,7 @@
 // text pasted from selections that another program owns, and keys that pass
 // through the input method (compose) as a user's keyboard does.
 #include "textbox.h"
-#include "zerkovan.h"
+#include "zerkovanwidget.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -40,7 +40,7 @@ private slots:
 private:
     QImage onScreen(const QWidget *widget) const;
 
-    Zerkovan m_window;
+    ZerkovanWidget m_window;
     QImage m_screen;
 };
 

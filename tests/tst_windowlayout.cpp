@@ -133,7 +133,8 @@ void WindowLayoutTest::layoutScalesWithDpi()
     QFETCH(QSize, clientArea);
     QFETCH(QRect, outputBox);
     QCOMPARE(QSize(TwipsToPixels(7215, dpi), TwipsToPixels(6360, dpi)), clientArea);
-    QCOMPARE(TwipsToPixels(QRect(120, 1200, 6855, 2325), dpi), outputBox);
+    const layout::Twips place = PixelsOf({120, 1200, 6855, 2325}, dpi);
+    QCOMPARE(QRect(place.left, place.top, place.width, place.height), outputBox);
 }
 
 void WindowLayoutTest::colours_data()
@@ -214,7 +215,7 @@ void WindowLayoutTest::staticTexts()
 
 void WindowLayoutTest::frameAndScrollBars()
 {
-    Zerkovan &window = m_fixture.window();
+    ZerkovanWidget &window = m_fixture.window();
     QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     for (QWidget *control : {window.Text2(1), static_cast<QWidget *>(window.Text1(0))}) {
         auto *box = qobject_cast<QPlainTextEdit *>(control);
@@ -296,7 +297,7 @@ void WindowLayoutTest::focusIsVisible_data()
 void WindowLayoutTest::focusIsVisible()
 {
     QFETCH(int, control);
-    Zerkovan &window = m_fixture.window();
+    ZerkovanWidget &window = m_fixture.window();
     const QList<QWidget *> tabOrder{window.Text1(0), window.Text2(0), window.Text2(1),
                                     window.Command1(0), window.Command1(1)};
     QWidget *widget = tabOrder[control];

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "textbox.h"
-#include "zerkovan.h"
+#include "zerkovanwidget.h"
 
 #include <QHash>
 #include <QLabel>
@@ -20,17 +20,17 @@ class WindowFixture
 public:
     bool open()
     {
-        m_window = std::make_unique<zerkovan::Zerkovan>();
+        m_window = std::make_unique<zerkovan::ZerkovanWidget>();
         m_window->show();
         return QTest::qWaitForWindowExposed(m_window.get());
     }
     void close() { m_window.reset(); }
 
-    zerkovan::Zerkovan &window() const { return *m_window; }
+    zerkovan::ZerkovanWidget &window() const { return *m_window; }
     // A control by its name, "Text2(0)"; "window" is the window itself.
     QWidget *control(const QString &name) const
     {
-        zerkovan::Zerkovan &w = *m_window;
+        zerkovan::ZerkovanWidget &w = *m_window;
         const QHash<QString, QWidget *> controls{{QStringLiteral("window"), &w},
                                                  {QStringLiteral("Label1(0)"), w.Label1(0)},
                                                  {QStringLiteral("Label1(1)"), w.Label1(1)},
@@ -60,5 +60,5 @@ public:
     }
 
 private:
-    std::unique_ptr<zerkovan::Zerkovan> m_window;
+    std::unique_ptr<zerkovan::ZerkovanWidget> m_window;
 };

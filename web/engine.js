@@ -65,16 +65,24 @@ export function engineOver(module) {
     };
     // The memory may grow during a run: views are taken afresh each time.
     const take = (at, size) => decoder.decode(new Uint8Array(module.memory.buffer, at, size));
+    const click = (index) => {
+        const failed = module.zerkovan_click(index) !== 0;
+        return {
+            output: take(module.zerkovan_output(), module.zerkovan_output_size()),
+            verdict: take(module.zerkovan_verdict(), module.zerkovan_verdict_size()),
+            failure: failed ? take(module.zerkovan_message(), module.zerkovan_message_size()) : null,
+        };
+    };
     return {
+        // «Изведи» on the input box's text: the output box's text, the
+        // verdict to say, and the failure's message or null.
         run(input, separator) {
             put(module.zerkovan_input, input);
             put(module.zerkovan_separator, separator);
-            const failed = module.zerkovan_run() !== 0;
-            return {
-                output: take(module.zerkovan_output(), module.zerkovan_output_size()),
-                failure: failed ? take(module.zerkovan_message(), module.zerkovan_message_size()) : null,
-            };
+            return click(0);
         },
+        // «Изчисти»: the window's state starts afresh.
+        clear: () => click(1),
     };
 }
 

@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-// The page as the window: «Изведи» runs the engine on the input box's text
-// and shows what it wrote, «Изчисти» empties both boxes. The page only moves
-// text between the boxes and the engine.
+// The page as the window: «Изведи» runs the window's handler on the input
+// box's text and shows what it wrote and says its verdict, «Изчисти» empties
+// both boxes. The page only moves text between the boxes and the module,
+// and takes its limits and texts from the page the tables made.
 import { loadEngine, NotLoaded } from './engine.js';
 import { loadedScripts, loadScript } from './classicscript.js';
 import { hasSegmenter, keepToRule, useGraphemeSplitter } from './inputrule.js';
 import { decimalSeparatorFor } from './separator.js';
 
-const InputLimit = 2;
-
 const element = (id) => document.getElementById(id);
 const input = element('Text2_0');
+const InputLimit = Number(input.dataset.limit);
 const output = element('Text2_1');
 const errorDialog = element('error');
 const verdict = element('verdict');
@@ -85,16 +85,18 @@ element('controls').addEventListener('submit', async (event) => {
         return;
     }
     if (submission !== submissions) return;
-    const { output: shown, failure } = loaded.run(text, separator);
+    const { output: shown, verdict: said, failure } = loaded.run(text, separator);
     showOutput(shown);
-    announce(failure === null ? shown.slice(shown.lastIndexOf('\n') + 1) : '');
+    announce(said);
     if (failure !== null) showMessage(errorDialog.dataset.runErrorStart + failure);
 });
+// The boxes empty at once, whether or not the module has come.
 element('Command1_1').addEventListener('click', () => {
     submissions += 1;
     setInput('');
     showOutput('');
     announce('');
+    engine.then((loaded) => loaded.clear(), () => {});
 });
 
 // Only a site served over HTTP or HTTPS keeps itself offline; a page opened

@@ -7,6 +7,7 @@
 // It fills the {{names}} in SOURCE_FOLDER/index.html and style.css (the
 // font's characters, as the build cuts the font), appends the layout of the
 // controls to the style sheet, and writes manifest.json.
+#include "inputrule.h"
 #include "layout.h"
 #include "maker.h"
 #include "messages.h"
@@ -205,6 +206,7 @@ int main(int argc, char *argv[])
             {"NoScript", escapedForHtml(NoScript)},
             {"Description", escapedForHtml(PageDescription)},
             {"ThemeColour", hexOf(layout::WindowColour)},
+            {"InputLimit", std::to_string(InputBoxMaxLength)},
         };
         write(output + "/index.html", filled(read(source + "/index.html"), texts));
         const std::string css = filled(read(source + "/style.css"), {{"FontRanges", argv[3]}});

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-// The engine's interface to the page: the page writes the input and the
-// decimal separator into buffers the module hands out, runs the engine, and
-// reads the output (or the failure's message) back. The module keeps the
-// window state between runs, as the window does; it imports nothing.
-#include "triangle.h"
+// The window's interface to the page: the page writes the input box's text
+// and the decimal separator into buffers the module hands out, clicks a
+// button, and reads back what the click left: the output box's text, the
+// verdict to say, or the failure's message. The module is the window without
+// its controls (zerkovan.h), whose state lasts between clicks; it imports
+// nothing.
+#include "zerkovan.h"
 
 #include <cstddef>
 #include <string>
@@ -31,52 +33,94 @@ extern "C" [[noreturn]] void __abort_message(const char *, ...)
     __builtin_trap();
 }
 
+// And where a pure virtual function would be called, which no object of a
+// whole class can do.
+extern "C" [[noreturn]] void __cxa_pure_virtual()
+{
+    __builtin_trap();
+}
+
 namespace {
 
-zerkovan::WindowState state;
-std::string separator;
-zerkovan::RunResult lastResult = zerkovan::RunResult::Done;
+// The page's boxes, as the handlers see them.
+class PageWindow : public zerkovan::Zerkovan
+{
+public:
+    std::string input;
+    std::string output;
+    std::string separator;
+    std::string verdict;
+    std::string message;
+
+protected:
+    std::string TextOfText2(zerkovan::Integer16 index) const override
+    {
+        return index == 0 ? input : output;
+    }
+    void AssignText2(zerkovan::Integer16 index, std::string_view text) override
+    {
+        (index == 0 ? input : output).assign(text);
+    }
+    void SayVerdict(std::string_view said) override { verdict.assign(said); }
+    void ClearVerdict() override { verdict.clear(); }
+    void ShowRunError(std::string_view shown) override { message.assign(shown); }
+    std::string DecimalSeparator() const override { return separator; }
+};
+
+PageWindow page;
 
 } // namespace
 
 // Room for the input's size bytes of UTF-8; the page fills it.
 ZERKOVAN_EXPORT(zerkovan_input) char *zerkovan_input(std::size_t size)
 {
-    state.input.assign(size, '\0');
-    return state.input.data();
+    page.input.assign(size, '\0');
+    return page.input.data();
 }
 
 // Room for the separator's size bytes of UTF-8.
 ZERKOVAN_EXPORT(zerkovan_separator) char *zerkovan_separator(std::size_t size)
 {
-    separator.assign(size, '\0');
-    return separator.data();
+    page.separator.assign(size, '\0');
+    return page.separator.data();
 }
 
-// Runs the engine on the input; 0 when it is done, else the run failed.
-ZERKOVAN_EXPORT(zerkovan_run) int zerkovan_run()
+// A click on Command1(index); 0 when it is done, else it failed.
+ZERKOVAN_EXPORT(zerkovan_click) int zerkovan_click(int index)
 {
-    lastResult = zerkovan::ShowTriangle(state, separator);
-    return lastResult == zerkovan::RunResult::Done ? 0 : 1;
+    page.message.clear();
+    page.Command1_Click(zerkovan::Integer16(index));
+    return page.message.empty() ? 0 : 1;
 }
 
 ZERKOVAN_EXPORT(zerkovan_output) const char *zerkovan_output()
 {
-    return state.output.data();
+    return page.output.data();
 }
 
 ZERKOVAN_EXPORT(zerkovan_output_size) std::size_t zerkovan_output_size()
 {
-    return state.output.size();
+    return page.output.size();
 }
 
-// Why the last run failed ("Overflow"), UTF-8, or nothing.
+// What assistive tools are told of the last click, or nothing.
+ZERKOVAN_EXPORT(zerkovan_verdict) const char *zerkovan_verdict()
+{
+    return page.verdict.data();
+}
+
+ZERKOVAN_EXPORT(zerkovan_verdict_size) std::size_t zerkovan_verdict_size()
+{
+    return page.verdict.size();
+}
+
+// Why the last click failed ("Overflow"), UTF-8, or nothing.
 ZERKOVAN_EXPORT(zerkovan_message) const char *zerkovan_message()
 {
-    return zerkovan::MessageOf(lastResult).data();
+    return page.message.data();
 }
 
 ZERKOVAN_EXPORT(zerkovan_message_size) std::size_t zerkovan_message_size()
 {
-    return zerkovan::MessageOf(lastResult).size();
+    return page.message.size();
 }

@@ -51,17 +51,10 @@ UINT DpiOf(HWND window)
     return SystemDpi();
 }
 
-int TwipsToPixels(int twips, UINT dpi)
+RECT RectOf(const layout::Twips &twips, UINT dpi)
 {
-    return MulDiv(twips, int(dpi), TwipsPerInch);
-}
-
-RECT PixelsOf(const layout::Twips &twips, UINT dpi)
-{
-    const int left = TwipsToPixels(twips.left, dpi);
-    const int top = TwipsToPixels(twips.top, dpi);
-    return {left, top, left + TwipsToPixels(twips.width, dpi),
-            top + TwipsToPixels(twips.height, dpi)};
+    const layout::Twips place = PixelsOf(twips, dpi);
+    return {place.left, place.top, place.left + place.width, place.top + place.height};
 }
 
 int LineWidth(int width, UINT dpi)

@@ -7,12 +7,11 @@
 #pragma once
 
 #include "layout.h"
+#include "twips.h"
 
 #include <windows.h>
 
 namespace zerkovan::win32 {
-
-inline constexpr int TwipsPerInch = 1440;
 
 // The window's own DPI: per monitor where Windows knows it (10 1607 and
 // later), the system's otherwise.
@@ -24,8 +23,8 @@ void KeepDpi(HWND window, UINT dpi);
 // The system's DPI, the one every window has on Windows 7.
 UINT SystemDpi();
 
-int TwipsToPixels(int twips, UINT dpi);
-RECT PixelsOf(const layout::Twips &twips, UINT dpi);
+// A place of the layout, in pixels at `dpi`.
+RECT RectOf(const layout::Twips &twips, UINT dpi);
 // A line of `width` pixels at 96 dpi, at least one pixel at any DPI.
 int LineWidth(int width, UINT dpi);
 

@@ -9,7 +9,7 @@
 #include "statictexts.h"
 #include "text.h"
 #include "textboxes.h"
-#include "zerkovan.h"
+#include "zerkovanwindow.h"
 
 namespace zerkovan::win32 {
 
@@ -50,7 +50,7 @@ const ControlRow Rows[] = {
 
 } // namespace
 
-void Zerkovan::createControls()
+void ZerkovanWindow::createControls()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const ControlRow &row : Rows) {
@@ -60,11 +60,11 @@ void Zerkovan::createControls()
         switch (row.id) {
         case Label1_0:
         case Label1_1:
-            Label1.elements[std::size_t(row.id - Label1_0)] = control;
+            Label1[std::size_t(row.id - Label1_0)] = control;
             break;
         case Text2_0:
             AttachTextBox(control, BoxKind::Input);
-            Text2.elements[0] = control;
+            Text2[0] = control;
             break;
         case Text2_1:
         case Text1_0:
@@ -72,12 +72,11 @@ void Zerkovan::createControls()
             // No limit below what the widest output needs.
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
             AttachTextBox(control, BoxKind::ReadOnly);
-            (row.id == Text2_1 ? Text2.elements[1]
-                               : Text1.elements[std::size_t(row.id - Text1_0)]) = control;
+            (row.id == Text2_1 ? Text2[1] : Text1[std::size_t(row.id - Text1_0)]) = control;
             break;
         case Command1_0:
         case Command1_1:
-            Command1.elements[std::size_t(row.id - Command1_0)] = control;
+            Command1[std::size_t(row.id - Command1_0)] = control;
             break;
         default:
             break;
@@ -94,13 +93,13 @@ void Zerkovan::createControls()
     m_lastFocus = Text1(0);
 }
 
-void Zerkovan::placeControls(UINT dpi)
+void ZerkovanWindow::placeControls(UINT dpi)
 {
     const HFONT font = MakeWindowFont(dpi);
     for (const ControlRow &row : Rows) {
         const HWND control = GetDlgItem(m_window, row.id);
         if (row.place) {
-            const RECT place = PixelsOf(*row.place, dpi);
+            const RECT place = RectOf(*row.place, dpi);
             SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
                          place.bottom - place.top,
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -112,7 +111,7 @@ void Zerkovan::placeControls(UINT dpi)
     m_font = font;
 }
 
-void Zerkovan::takeColours()
+void ZerkovanWindow::takeColours()
 {
     const Colours colours = CurrentColours();
     for (HBRUSH *brush : {&m_windowBrush, &m_labelBrush})
@@ -124,7 +123,7 @@ void Zerkovan::takeColours()
 
 // Labels on their colour; the read-only boxes, which Windows colours as
 // statics, keep a text box's colours, as the input box does.
-LRESULT Zerkovan::colourOf(HDC dc, HWND control)
+LRESULT ZerkovanWindow::brushFor(HDC dc, HWND control)
 {
     const Colours colours = CurrentColours();
     if (control == Label1(0) || control == Label1(1)) {
@@ -141,7 +140,7 @@ LRESULT Zerkovan::colourOf(HDC dc, HWND control)
     return reinterpret_cast<LRESULT>(m_windowBrush);
 }
 
-void Zerkovan::paintBackground(HDC dc) const
+void ZerkovanWindow::paintBackground(HDC dc) const
 {
     RECT client;
     GetClientRect(m_window, &client);
@@ -151,7 +150,7 @@ void Zerkovan::paintBackground(HDC dc) const
 // A face of the button's colour inside a one-line edge, two lines of the
 // focus colour when it has the focus, pushed in while pressed; the caption
 // centred in the window's font.
-void Zerkovan::drawButton(const DRAWITEMSTRUCT &item) const
+void ZerkovanWindow::drawButton(const DRAWITEMSTRUCT &item) const
 {
     const Colours colours = CurrentColours();
     const UINT dpi = DpiOf(m_window);

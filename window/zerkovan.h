@@ -1,60 +1,52 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-// The main window: the only window of the program.
-//
-// It owns its controls, kept in numbered arrays and addressed as Text2(0),
-// and the window state that the triangle engine works on. After start, a
-// button click or Enter in the input box runs Command1_Click once, to its
-// end; otherwise only the window's painting runs.
+// The main window as every platform has it: the window state the triangle
+// engine works on, and the two buttons' handlers. A front end derives from
+// it, makes the controls, and gives the few operations below through which
+// the handlers reach them. After start, a click on a button or Enter in the
+// input box runs Command1_Click once, to its end.
 #pragma once
 
-#include "controlarray.h"
+#include "numbers.h"
 #include "triangle.h"
 
-#include <QWidget>
-
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+#include <string>
+#include <string_view>
 
 namespace zerkovan {
 
-class StatusNotice;
-
-class Zerkovan : public QWidget
+class Zerkovan
 {
-    Q_OBJECT
-
 public:
-    explicit Zerkovan(QWidget *parent = nullptr);
-
-    // Label1: the title and the input's label. Text1: the task statement and
-    // the hidden motto. Text2: the input box (one line) and the output box.
-    // Command1: display and clear.
-    const ControlArray<QLabel> Label1;
-    const ControlArray<QWidget> Text2;
-    const ControlArray<QPlainTextEdit> Text1;
-    const ControlArray<QPushButton> Command1;
+    Zerkovan() = default;
+    virtual ~Zerkovan() = default;
+    Zerkovan(const Zerkovan &) = delete;
+    Zerkovan &operator=(const Zerkovan &) = delete;
 
     const WindowState &state() const { return m_state; }
 
+    // Command1(0), «Изведи», shows the triangle; Command1(1), «Изчисти»,
+    // empties the boxes.
     void Command1_Click(Integer16 Index);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    // The whole text of the box Text2(index), UTF-8; and that text replaced.
+    virtual std::string TextOfText2(Integer16 index) const = 0;
+    virtual void AssignText2(Integer16 index, std::string_view text) = 0;
+    // The verdict of a display, told to assistive tools; and taken back.
+    virtual void SayVerdict(std::string_view verdict) = 0;
+    virtual void ClearVerdict() = 0;
+    // A failed click's message shown over the window, which stays open.
+    virtual void ShowRunError(std::string_view message) = 0;
+    // The decimal separator of the user's locale, UTF-8.
+    virtual std::string DecimalSeparator() const = 0;
 
 private:
     void ShowTriangle();
     void ClearBoxes();
 
-    void placeControls();
-    void setTabOrder();
-    void connectControls();
-
     WindowState m_state;
-    // Tells assistive tools the verdict of each display; not a control.
-    StatusNotice *m_verdict = nullptr;
 };
 
 } // namespace zerkovan

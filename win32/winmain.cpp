@@ -4,7 +4,7 @@
 // The program's start on Windows: opens the window and runs its messages
 // until it is closed. The dialog manager gives the keyboard its usual ways:
 // Tab and Shift+Tab through the controls, Enter and Space on a button.
-#include "zerkovan.h"
+#include "zerkovanwindow.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -17,11 +17,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     // The live region's annotation is a COM object.
     const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 
-    auto *window = zerkovan::win32::Zerkovan::Create(instance);
+    auto *window = zerkovan::win32::ZerkovanWindow::Create(instance);
     if (!window)
         return 1;
     // The window object ends with its window: keep only the handle.
-    const HWND handle = window->handle();
+    const HWND handle = window->window();
     ShowWindow(handle, show);
     UpdateWindow(handle);
 

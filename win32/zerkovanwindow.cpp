@@ -1,19 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-#include "zerkovan.h"
+#include "zerkovanwindow.h"
 
 #include "appearance.h"
 #include "controlids.h"
 #include "layout.h"
 #include "maker.h"
 #include "newerwindows.h"
-#include "platform.h"
 #include "resources.h"
+#include "services.h"
 #include "statictexts.h"
 #include "text.h"
 #include "textboxes.h"
-#include "verdict.h"
 
 #include <algorithm>
 #include <tuple>
@@ -30,7 +29,7 @@ constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIM
 // placed at (0, 0): its left and top are the frame's widths, negative.
 RECT outerFrame(UINT dpi)
 {
-    RECT rect = PixelsOf(layout::ClientArea, dpi);
+    RECT rect = RectOf(layout::ClientArea, dpi);
     if (const auto adjustForDpi = NewerDpiFunctions().adjustWindowRectExForDpi)
         adjustForDpi(&rect, WindowStyle, FALSE, 0, dpi);
     else
@@ -64,7 +63,7 @@ RECT insideWorkArea(RECT place)
 
 } // namespace
 
-Zerkovan *Zerkovan::Create(HINSTANCE instance)
+ZerkovanWindow *ZerkovanWindow::Create(HINSTANCE instance)
 {
     const auto icon = [instance](int size) {
         return static_cast<HICON>(
@@ -76,7 +75,7 @@ Zerkovan *Zerkovan::Create(HINSTANCE instance)
     windowClass.hInstance = instance;
     windowClass.hIcon = icon(GetSystemMetrics(SM_CXICON));
     windowClass.hIconSm = icon(GetSystemMetrics(SM_CXSMICON));
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // the arrow
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = WindowClass;
     if (!RegisterClassExW(&windowClass))
         return nullptr;
@@ -95,12 +94,12 @@ Zerkovan *Zerkovan::Create(HINSTANCE instance)
     place = insideWorkArea(place);
     SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    auto *zerkovan = reinterpret_cast<Zerkovan *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto *zerkovan = reinterpret_cast<ZerkovanWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     zerkovan->takeIcons(dpi);
     return zerkovan;
 }
 
-void Zerkovan::takeIcons(UINT dpi)
+void ZerkovanWindow::takeIcons(UINT dpi)
 {
     const auto sizeOf = [dpi](int metric) {
         if (const auto forDpi = NewerDpiFunctions().getSystemMetricsForDpi)
@@ -128,21 +127,21 @@ void Zerkovan::takeIcons(UINT dpi)
     }
 }
 
-Zerkovan::Zerkovan(HWND window)
+ZerkovanWindow::ZerkovanWindow(HWND window)
     : m_window(window)
 {
 }
 
-LRESULT CALLBACK Zerkovan::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK ZerkovanWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto *zerkovan = reinterpret_cast<Zerkovan *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto *zerkovan = reinterpret_cast<ZerkovanWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
-        zerkovan = new Zerkovan(window);
+        zerkovan = new ZerkovanWindow(window);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(zerkovan));
     }
     if (!zerkovan)
         return DefWindowProcW(window, message, wParam, lParam);
-    const LRESULT result = zerkovan->handle(message, wParam, lParam);
+    const LRESULT result = zerkovan->handleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         delete zerkovan;
@@ -150,7 +149,7 @@ LRESULT CALLBACK Zerkovan::procedure(HWND window, UINT message, WPARAM wParam, L
     return result;
 }
 
-LRESULT Zerkovan::handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT ZerkovanWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
@@ -165,7 +164,7 @@ LRESULT Zerkovan::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_CTLCOLORSTATIC:
-        return colourOf(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        return brushFor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM:
         drawButton(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
@@ -231,7 +230,7 @@ LRESULT Zerkovan::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 // Enter, which the dialog manager sends as IDOK: in the input box it
 // displays, on a button it presses that button, elsewhere it does nothing.
-void Zerkovan::pressEnter()
+void ZerkovanWindow::pressEnter()
 {
     const HWND focus = GetFocus();
     if (focus == Text2(0) || focus == Command1(0))
@@ -240,36 +239,34 @@ void Zerkovan::pressEnter()
         Command1_Click(1);
 }
 
-void Zerkovan::Command1_Click(Integer16 Index)
+std::string ZerkovanWindow::TextOfText2(Integer16 index) const
 {
-    if (Index == 0)
-        ShowTriangle();
-    else if (Index == 1)
-        ClearBoxes();
+    return Utf8(TextOf(Text2(index)));
 }
 
-void Zerkovan::ShowTriangle()
+void ZerkovanWindow::AssignText2(Integer16 index, std::string_view text)
 {
-    m_state.input = Utf8(TextOf(Text2(0)));
-    const RunResult result = zerkovan::ShowTriangle(m_state, DecimalSeparator());
-    // A failed run shows what it left, as the state holds it, and says why.
-    AssignText(Text2(1), Utf16(m_state.output));
-    if (result != RunResult::Done) {
-        m_verdict.clear();
-        ShowRunError(m_window, MessageOf(result));
-        return;
-    }
-    m_verdict.say(Utf16(VerdictOf(m_state.output)));
+    AssignText(Text2(index), Utf16(text));
 }
 
-void Zerkovan::ClearBoxes()
+void ZerkovanWindow::SayVerdict(std::string_view verdict)
 {
-    for (Integer16 i = 0; i <= 1; ++i)
-        AssignText(Text2(i), L"");
-    m_state.input.clear();
-    m_state.output.clear();
-    m_state.FoundFlag = NotSeen;
+    m_verdict.say(Utf16(verdict));
+}
+
+void ZerkovanWindow::ClearVerdict()
+{
     m_verdict.clear();
+}
+
+void ZerkovanWindow::ShowRunError(std::string_view message)
+{
+    win32::ShowRunError(m_window, message);
+}
+
+std::string ZerkovanWindow::DecimalSeparator() const
+{
+    return win32::DecimalSeparator();
 }
 
 } // namespace zerkovan::win32

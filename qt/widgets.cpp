@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-#include "controls.h"
+#include "widgets.h"
 
 #include "characterlimit.h"
 #include "inputbox.h"

@@ -6,35 +6,36 @@
 
 #include "numbers.h"
 
-#include <QPointer>
-#include <QtGlobal>
 #include <array>
-#include <initializer_list>
+#include <cassert>
+#include <cstddef>
 
 namespace zerkovan {
 
+// `Control` is what a front end holds of one control: a widget pointer, a
+// window handle.
 template <typename Control, std::size_t Count = 2> class ControlArray
 {
 public:
     ControlArray() = default;
-    ControlArray(std::initializer_list<Control *> controls)
+    template <typename... Controls>
+    ControlArray(Controls... controls)
+        : m_controls{controls...}
     {
-        Q_ASSERT(controls.size() == Count);
-        std::size_t i = 0;
-        for (Control *control : controls)
-            m_controls[i++] = control;
+        static_assert(sizeof...(Controls) == Count);
     }
 
-    Control *operator()(Integer16 index) const
+    Control operator()(Integer16 index) const
     {
-        Q_ASSERT(index >= 0 && std::size_t(index) < Count);
+        assert(index >= 0 && std::size_t(index) < Count);
         return m_controls[std::size_t(index)];
     }
+    Control &operator[](std::size_t index) { return m_controls.at(index); }
 
     static constexpr Integer16 size() { return Integer16(Count); }
 
 private:
-    std::array<Control *, Count> m_controls{};
+    std::array<Control, Count> m_controls{};
 };
 
 } // namespace zerkovan

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-#include "platform.h"
+#include "services.h"
 
 #include "messages.h"
 #include "text.h"
