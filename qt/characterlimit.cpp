@@ -14,12 +14,14 @@ namespace zerkovan {
 
 namespace {
 
-std::u16string_view utf16(const QString &text)
+std::u16string_view utf16Of(const QString &text)
 {
-    return {reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())};
+    return AsUtf16(text.utf16(), std::size_t(text.size()));
 }
 
-std::vector<std::size_t> graphemeBoundaries(std::u16string_view text)
+} // namespace
+
+std::vector<std::size_t> GraphemeBoundariesOf(std::u16string_view text)
 {
     std::vector<std::size_t> boundaries{0};
     const QString string = QString::fromUtf16(text.data(), qsizetype(text.size()));
@@ -30,8 +32,6 @@ std::vector<std::size_t> graphemeBoundaries(std::u16string_view text)
         boundaries.push_back(text.size());
     return boundaries;
 }
-
-} // namespace
 
 CharacterLimit::CharacterLimit(int limit, QLineEdit *box)
     : QValidator(box),
@@ -45,8 +45,9 @@ CharacterLimit::CharacterLimit(int limit, QLineEdit *box)
 
 QValidator::State CharacterLimit::validate(QString &text, int &cursor) const
 {
-    const AdmittedEdit admitted = AdmitEdit(
-        utf16(m_held), utf16(text), std::size_t(std::max(cursor, 0)), m_limit, graphemeBoundaries);
+    const AdmittedEdit admitted =
+        AdmitEdit(utf16Of(m_held), utf16Of(text), std::size_t(std::max(cursor, 0)), m_limit,
+                  GraphemeBoundariesOf);
     text = QString::fromUtf16(admitted.text.data(), qsizetype(admitted.text.size()));
     cursor = int(admitted.cursor);
     return Acceptable;

@@ -8,10 +8,17 @@
 
 #include <QString>
 #include <QValidator>
+#include <cstddef>
+#include <string_view>
+#include <vector>
 
 class QLineEdit;
 
 namespace zerkovan {
+
+// Where each character of `text` starts, as Qt counts characters
+// (Unicode's grapheme clusters), and its end.
+std::vector<std::size_t> GraphemeBoundariesOf(std::u16string_view text);
 
 class CharacterLimit : public QValidator
 {

@@ -11,6 +11,8 @@ target_include_directories(web_sweep PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 add_test(NAME web_module
          COMMAND node ${CMAKE_CURRENT_SOURCE_DIR}/web/check-module.mjs
                  ${ZERKOVAN_WEB_SITE} $<TARGET_FILE:web_sweep>)
+add_test(NAME web_inputrule
+         COMMAND node ${CMAKE_CURRENT_SOURCE_DIR}/web/check-inputrule.mjs ${ZERKOVAN_WEB_SITE})
 set(browser_check node ${CMAKE_CURRENT_SOURCE_DIR}/web/check-browser.mjs)
 set(browser_check_files ${ZERKOVAN_WEB_SITE} ${PROJECT_SOURCE_DIR}/node_modules/axe-core/axe.min.js
     ${CMAKE_CURRENT_BINARY_DIR}/locales)
@@ -19,7 +21,7 @@ add_test(NAME web_chromium COMMAND ${browser_check} chromium ${browser_check_fil
 add_test(NAME web_firefox COMMAND ${browser_check} firefox ${browser_check_files})
 add_test(NAME web_webkit
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/xvfb-session.sh ${browser_check} webkit ${browser_check_files})
-set_tests_properties(web_module web_chromium web_firefox web_webkit PROPERTIES TIMEOUT 240)
+set_tests_properties(web_module web_inputrule web_chromium web_firefox web_webkit PROPERTIES TIMEOUT 240)
 # What the site, its zip and the single file carry of other people's work,
 # their notices and the program's terms, and their bills of materials.
 get_filename_component(web_build ${ZERKOVAN_WEB_SITE} DIRECTORY)

@@ -35,7 +35,7 @@ struct BoxState
 
 std::u16string_view utf16(const std::wstring &text)
 {
-    return {reinterpret_cast<const char16_t *>(text.data()), text.size()};
+    return AsUtf16(text.data(), text.size());
 }
 
 // Every change of the input box, whatever made it, is held against the

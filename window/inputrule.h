@@ -37,6 +37,13 @@ struct AdmittedEdit
 AdmittedEdit AdmitEdit(std::u16string_view before, std::u16string_view after, std::size_t cursor,
                        int limit, const GraphemeBoundaries &boundaries);
 
+// A text of 16-bit units, as both toolkits hold it, as the rule reads it.
+template <typename Unit> std::u16string_view AsUtf16(const Unit *units, std::size_t size)
+{
+    static_assert(sizeof(Unit) == sizeof(char16_t));
+    return {reinterpret_cast<const char16_t *>(units), size};
+}
+
 // Only C0 and C1 controls and DEL (Unicode's category Cc).
 bool IsControlCharacter(char16_t c);
 
