@@ -72,12 +72,13 @@ package: build
 
 # Every file's copyright and licence (reuse lint); formatting and
 # clang-tidy's checks (.clang-tidy) over the project's own
-# sources, with the build's compile commands; the page's scripts, style
+# sources, with each build's compile commands, the Windows program's through
+# MinGW-w64's headers (scripts/tidy-windows); the page's scripts, style
 # sheet, markup and policy against the browsers of the baseline (browserslist
 # in package.json): ESLint with eslint-plugin-compat, Stylelint with
 # stylelint-no-unsupported-browser-features, and MDN's data for the rest.
-LINT_SOURCES := $(CURDIR)/(engine|runtime|window|app|tests)/[^/]+\.cpp$$
-lint: build web node_modules
+LINT_SOURCES := $(CURDIR)/(engine|window|qt|app|tests|tests/window)/[^/]+\.cpp$$
+lint: build web windows node_modules
 	@scripts/install-deps clang-format clang-tidy reuse
 	@reuse lint --quiet || reuse lint | tail -n 30
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
@@ -87,6 +88,7 @@ lint: build web node_modules
 	@run-clang-tidy -p $(BUILD_DIR) -quiet -j $$(nproc) '$(LINT_SOURCES)' 2>&1 | \
 		grep -vE '^(Running clang-tidy|clang-tidy(-[0-9]+)? |\[ *[0-9]+/[0-9]+\]|[0-9]+ warnings? generated|Suppressed [0-9]+ warnings|Use -header-filter|$$)'; \
 		exit $${PIPESTATUS[0]}
+	@scripts/tidy-windows $(WINDOWS_DIR)
 
 # Line and branch coverage of the engine, the runtime layer and the window
 # over the whole suite (the package check aside), with gcov and gcovr.

@@ -131,8 +131,9 @@ void paintEdge(HWND box, const BoxState &state)
 
 LRESULT readOnlyMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam, BoxState &state)
 {
+    // Refused: WM_SETTEXT's FALSE, and nothing done for the rest.
     if (changesText(message) && !state.programWrites)
-        return message == WM_SETTEXT ? FALSE : 0;
+        return FALSE;
     if (message == WM_GETDLGCODE) {
         // Tab and Enter stay with the window, and Tab selects nothing.
         return DefSubclassProc(box, message, wParam, lParam) &

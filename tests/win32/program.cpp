@@ -177,7 +177,7 @@ bool ChangeDpi(const Program &program, UINT dpi, UINT from)
         return place;
     };
     const RECT before = placeOf();
-    if (!takeStandIn(program) || !PostMessageW(program.window(), change, dpi, from))
+    if (!takeStandIn(program) || !PostMessageW(program.window(), change, dpi, LPARAM(from)))
         return false;
     return WaitUntil([&] {
         const RECT now = placeOf();
