@@ -3,7 +3,7 @@
 
 #include "appearance.h"
 
-#include "newerwindows.h"
+#include "newerfunctions.h"
 
 #include <algorithm>
 

@@ -21,9 +21,9 @@ enum ControlId : int {
     Command1_1,
     VerdictStatic,
     // The names of the boxes that no visible label names.
-    OutputBoxLabel,
-    TaskStatementBoxLabel,
-    MottoBoxLabel,
+    OutputBoxNameStatic,
+    TaskStatementBoxNameStatic,
+    MottoBoxNameStatic,
 };
 
 } // namespace zerkovan::win32

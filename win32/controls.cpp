@@ -26,7 +26,7 @@ struct ControlRow
 
 constexpr DWORD Child = WS_CHILD | WS_VISIBLE;
 constexpr DWORD Label = Child | SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX;
-constexpr DWORD Name = Child | SS_LEFT | SS_NOPREFIX;
+constexpr DWORD NameStatic = Child | SS_LEFT | SS_NOPREFIX;
 constexpr DWORD ReadOnlyBox =
     Child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | ES_NOHIDESEL;
 constexpr DWORD Button = Child | WS_TABSTOP | BS_OWNERDRAW;
@@ -36,13 +36,13 @@ constexpr DWORD Button = Child | WS_TABSTOP | BS_OWNERDRAW;
 // names have a static of their name that takes no room.
 const ControlRow Rows[] = {
     {Label1_0, L"STATIC", TitleLabelCaption, Label, &layout::Label1_0},
-    {TaskStatementBoxLabel, L"STATIC", TaskStatementBoxName, Name, nullptr},
+    {TaskStatementBoxNameStatic, L"STATIC", TaskStatementBoxName, NameStatic, nullptr},
     {Text1_0, L"EDIT", nullptr, ReadOnlyBox, &layout::Text1_0},
-    {MottoBoxLabel, L"STATIC", MottoBoxName, Name, nullptr},
+    {MottoBoxNameStatic, L"STATIC", MottoBoxName, NameStatic, nullptr},
     {Text1_1, L"EDIT", nullptr, ReadOnlyBox & ~DWORD(WS_VISIBLE), &layout::Text1_1},
     {Label1_1, L"STATIC", RowLabelCaption, Label, &layout::Label1_1},
     {Text2_0, L"EDIT", nullptr, Child | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, &layout::Text2_0},
-    {OutputBoxLabel, L"STATIC", OutputBoxName, Name, nullptr},
+    {OutputBoxNameStatic, L"STATIC", OutputBoxName, NameStatic, nullptr},
     {Text2_1, L"EDIT", nullptr, ReadOnlyBox, &layout::Text2_1},
     {Command1_0, L"BUTTON", DisplayButtonCaption, Button, &layout::Command1_0},
     {Command1_1, L"BUTTON", ClearButtonCaption, Button, &layout::Command1_1},

@@ -9,7 +9,7 @@
 
 namespace zerkovan::win32 {
 
-std::vector<std::size_t> GraphemeBoundaries(std::u16string_view text)
+std::vector<std::size_t> ClusterStopsOf(std::u16string_view text)
 {
     std::vector<std::size_t> boundaries;
     const auto *characters = reinterpret_cast<const WCHAR *>(text.data());

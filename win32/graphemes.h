@@ -11,6 +11,6 @@
 
 namespace zerkovan::win32 {
 
-std::vector<std::size_t> GraphemeBoundaries(std::u16string_view text);
+std::vector<std::size_t> ClusterStopsOf(std::u16string_view text);
 
 } // namespace zerkovan::win32

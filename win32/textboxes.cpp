@@ -48,7 +48,7 @@ void admitChange(HWND box, BoxState &state)
     DWORD cursor = 0;
     SendMessageW(box, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&cursor));
     const AdmittedEdit admitted =
-        AdmitEdit(state.held, utf16(text), cursor, InputBoxMaxLength, GraphemeBoundaries);
+        AdmitEdit(state.held, utf16(text), cursor, InputBoxMaxLength, ClusterStopsOf);
     if (admitted.text != utf16(text)) {
         SetWindowTextW(box, reinterpret_cast<const wchar_t *>(admitted.text.c_str()));
         SendMessageW(box, EM_SETSEL, admitted.cursor, LPARAM(admitted.cursor));

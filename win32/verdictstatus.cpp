@@ -3,7 +3,7 @@
 
 #include "verdictstatus.h"
 
-#include "newerwindows.h"
+#include "newerfunctions.h"
 
 #include <oleacc.h>
 #include <string>

@@ -7,7 +7,7 @@
 #include "controlids.h"
 #include "layout.h"
 #include "maker.h"
-#include "newerwindows.h"
+#include "newerfunctions.h"
 #include "resources.h"
 #include "services.h"
 #include "statictexts.h"

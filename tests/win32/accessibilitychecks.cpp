@@ -8,7 +8,7 @@
 // AccessibleObjectFromWindow answers E_NOINTERFACE.
 #include "checks.h"
 #include "controlids.h"
-#include "newerwindows.h"
+#include "newerfunctions.h"
 #include "statictexts.h"
 #include "text.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-#include "newerwindows.h"
+#include "newerfunctions.h"
 
 namespace zerkovan::win32 {
 
