@@ -143,15 +143,15 @@ test-asan: deps
 	@ctest --preset asan
 
 # make fuzz FUZZ_SECONDS=600 for a longer run. New inputs go to
-# build-fuzz/corpus; the seeds in tests/fuzz/corpus stay as they are.
+# build-fuzz/corpus; the seeds in tests/engine/fuzz/corpus stay as they are.
 fuzz: deps
 	@scripts/install-deps clang libclang-rt-dev
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@mkdir -p build-fuzz/corpus
-	@build-fuzz/tests/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	@build-fuzz/tests/engine/fuzz/fuzz_engine -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		-artifact_prefix=build-fuzz/ \
-		build-fuzz/corpus tests/fuzz/corpus 2>&1 | grep -vE '^#[0-9]+\s+(NEW|REDUCE|pulse)|^"|Uses:|dictionary'
+		build-fuzz/corpus tests/engine/fuzz/corpus 2>&1 | grep -vE '^#[0-9]+\s+(NEW|REDUCE|pulse)|^"|Uses:|dictionary'
 
 # Zerkovan.exe, one 32-bit program made of Windows' own controls, cross-built
 # with Debian's MinGW-w64 into $(WINDOWS_DIR)/deploy, zipped, and packed into

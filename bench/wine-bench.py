@@ -9,7 +9,7 @@ Wine's working set is made of). Medians over several starts, with Wine's
 server kept running, so that Wine's own start is not counted.
 
     wine-bench.py PROGRAM.exe [RUNS]     prints one JSON object
-Environment: as tests/wine-run.sh (ZERKOVAN_WINEPREFIX).
+Environment: as tests/win32/wine-run.sh (ZERKOVAN_WINEPREFIX).
 """
 import json
 import os
@@ -24,7 +24,7 @@ from Xlib.ext import xtest
 CAPTION = "www.dorvelan.example  Дорвелан"
 # The output box at 96 dpi, in client pixels (Text2_1: 120, 1200, 6855, 2325 twips).
 OUTPUT = (8 + 10, 80 + 10, 457 - 40, 155 - 20)
-RUNNER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "wine-run.sh")
+RUNNER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "win32", "wine-run.sh")
 
 
 def find_window(d, root):

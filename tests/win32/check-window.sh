@@ -10,7 +10,7 @@
 set -u
 dpi=$1 checker=$2 program=$3
 shift 3
-wine_run=$(dirname "$0")/../wine-run.sh
+wine_run=$(dirname "$0")/wine-run.sh
 export WINEPREFIX=$ZERKOVAN_WINEPREFIX
 started=
 trap '[ -n "$started" ] && kill $started 2>/dev/null; /usr/lib/wine/wineserver -k 2>/dev/null' EXIT

@@ -238,8 +238,8 @@ void WindowLayoutTest::programMetadata()
 
 void WindowLayoutTest::iconFilesShowOneImage()
 {
-    const QImage xpm(QFINDTESTDATA("../app/zerkovan.xpm"));
-    const QImage ico(QFINDTESTDATA("../app/zerkovan.ico"));
+    const QImage xpm(QFINDTESTDATA("../../app/zerkovan.xpm"));
+    const QImage ico(QFINDTESTDATA("../../app/zerkovan.ico"));
     QCOMPARE(xpm.size(), QSize(32, 32));
     QCOMPARE(pixelsOf(ico), pixelsOf(xpm));
     QCOMPARE(xpm.pixelColor(0, 0).alpha(), 0);

@@ -49,6 +49,6 @@ different=$(compare -metric AE "$share/icons/hicolor/32x32/apps/$id.png" \
     fail "the 32-pixel icon differs from the window's in $different pixels"
 [ -s "$share/man/man1/zerkovan.1.gz" ] || fail "no manual page"
 
-"$source/tests/xvfb-session.sh" "$source/tests/check-x11-program.sh" \
+"$source/tests/xvfb-session.sh" "$source/tests/qt/check-x11-program.sh" \
     "$unpacked/usr/bin/zerkovan" || fail "the unpacked program"
 exit $failed

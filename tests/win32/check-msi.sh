@@ -74,7 +74,7 @@ icon_file=$drive/$(sed 's/^C://; s#\\#/#g' <<<"$icon")
 cmp -s "$icon_file" "$source/app/zerkovan.ico" && pass "Add/Remove Programs: the program's icon" ||
     fail "the product's icon is '$icon'"
 
-ZERKOVAN_WINEPREFIX=$ZERKOVAN_WINEPREFIX "$tests/check-x11-program.sh" "$tests/wine-run.sh" \
+ZERKOVAN_WINEPREFIX=$ZERKOVAN_WINEPREFIX "$tests/../qt/check-x11-program.sh" "$tests/wine-run.sh" \
     "$folder/Zerkovan.exe" || fail "the installed program"
 
 left_over() {
