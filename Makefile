@@ -77,7 +77,7 @@ package: build
 # sheet, markup and policy against the browsers of the baseline (browserslist
 # in package.json): ESLint with eslint-plugin-compat, Stylelint with
 # stylelint-no-unsupported-browser-features, and MDN's data for the rest.
-LINT_SOURCES := $(CURDIR)/(engine|window|qt|app|tests|tests/window)/[^/]+\.cpp$$
+LINT_SOURCES := $(CURDIR)/(engine|window|qt|app|tests(/[a-z]+)?)/[^/]+\.cpp$$
 lint: build web windows node_modules
 	@scripts/install-deps clang-format clang-tidy reuse
 	@reuse lint --quiet || reuse lint | tail -n 30
