@@ -8,12 +8,12 @@ import { readFile } from 'node:fs/promises';
 
 const engine = (await WebAssembly.instantiate(await readFile(process.argv[2]), {})).instance.exports;
 engine._initialize();
-const put = (room, text) => {
+const put = (which, text) => {
     const bytes = new TextEncoder().encode(text);
-    new Uint8Array(engine.memory.buffer, room(bytes.length), bytes.length).set(bytes);
+    new Uint8Array(engine.memory.buffer, engine.zerkovan_room(which, bytes.length), bytes.length).set(bytes);
 };
-put(engine.zerkovan_input, '99');
-put(engine.zerkovan_separator, '.');
+put(0, '99'); // the input
+put(1, '.'); // the decimal separator
 
 const runs = 20000;
 const batches = [];

@@ -3,23 +3,11 @@
 
 #include "characterlimit.h"
 
-#include "inputrule.h"
-
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
 #include <algorithm>
-#include <vector>
 
 namespace zerkovan {
-
-namespace {
-
-std::u16string_view utf16Of(const QString &text)
-{
-    return AsUtf16(text.utf16(), std::size_t(text.size()));
-}
-
-} // namespace
 
 std::vector<std::size_t> GraphemeBoundariesOf(std::u16string_view text)
 {
@@ -46,7 +34,7 @@ CharacterLimit::CharacterLimit(int limit, QLineEdit *box)
 QValidator::State CharacterLimit::validate(QString &text, int &cursor) const
 {
     const AdmittedEdit admitted =
-        AdmitEdit(utf16Of(m_held), utf16Of(text), std::size_t(std::max(cursor, 0)), m_limit,
+        AdmitEdit(AsUtf16(m_held), AsUtf16(text), std::size_t(std::max(cursor, 0)), m_limit,
                   GraphemeBoundariesOf);
     text = QString::fromUtf16(admitted.text.data(), qsizetype(admitted.text.size()));
     cursor = int(admitted.cursor);

@@ -6,11 +6,10 @@
 // line of at most `limit` characters as a person counts them.
 #pragma once
 
+#include "inputrule.h"
+
 #include <QString>
 #include <QValidator>
-#include <cstddef>
-#include <string_view>
-#include <vector>
 
 class QLineEdit;
 

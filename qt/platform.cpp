@@ -7,6 +7,7 @@
 #include "display.h"
 #include "maker.h"
 #include "messages.h"
+#include "zerkovan.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-// What the program needs from the platform beyond widgets: the start, the
-// user's number format, and what happens to an error no handler caught.
+// What the program needs from the platform beyond widgets: the start, and
+// what happens to an error no handler caught (and, in platform.cpp, the
+// user's number format).
 #pragma once
 
 #include <functional>
@@ -13,9 +14,6 @@
 class QWidget;
 
 namespace zerkovan {
-
-// The decimal separator of the system locale, as UTF-8.
-std::string DecimalSeparator();
 
 // Runs a click handler. An error that escapes it is shown with ShowRunError,
 // and the program stays open and keeps what the user typed.

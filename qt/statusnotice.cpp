@@ -12,10 +12,10 @@ StatusNotice::StatusNotice(QWidget *parent)
     hide();
 }
 
-void StatusNotice::say(const QString &text)
+void StatusNotice::say(std::string_view text)
 {
     hide();
-    setText(text);
+    setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
     show();
 }
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QLabel>
+#include <string_view>
 
 namespace zerkovan {
 
@@ -20,7 +21,8 @@ class StatusNotice : public QLabel
 public:
     explicit StatusNotice(QWidget *parent);
 
-    void say(const QString &text);
+    // `text` is UTF-8.
+    void say(std::string_view text);
     void clear();
 };
 

@@ -4,11 +4,7 @@
 #include "zerkovanwidget.h"
 
 #include "layout.h"
-#include "maker.h"
-#include "platform.h"
 #include "statictexts.h"
-#include "statusnotice.h"
-#include "textbox.h"
 #include "twips.h"
 #include "widgets.h"
 
@@ -61,7 +57,7 @@ ZerkovanWidget::ZerkovanWidget(QWidget *parent)
       m_verdict(new StatusNotice(this))
 {
     setObjectName(QStringLiteral("Zerkovan"));
-    setWindowTitle(QString::fromLatin1(MakerAddress) + QString::fromUtf8(CaptionAfterAddress));
+    setWindowTitle(QString::fromStdString(WindowCaption()));
     setWindowIcon(programIcon());
     // Only minimise and close: the layout has one size.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -121,36 +117,6 @@ void ZerkovanWidget::connectControls()
     }
     connect(qobject_cast<QLineEdit *>(Text2(0)), &QLineEdit::returnPressed, Command1(0),
             &QPushButton::click);
-}
-
-std::string ZerkovanWidget::TextOfText2(Integer16 index) const
-{
-    return TextOf(Text2(index));
-}
-
-void ZerkovanWidget::AssignText2(Integer16 index, std::string_view text)
-{
-    AssignText(Text2(index), text);
-}
-
-void ZerkovanWidget::SayVerdict(std::string_view verdict)
-{
-    m_verdict->say(QString::fromUtf8(verdict.data(), qsizetype(verdict.size())));
-}
-
-void ZerkovanWidget::ClearVerdict()
-{
-    m_verdict->clear();
-}
-
-void ZerkovanWidget::ShowRunError(std::string_view message)
-{
-    zerkovan::ShowRunError(this, message);
-}
-
-std::string ZerkovanWidget::DecimalSeparator() const
-{
-    return zerkovan::DecimalSeparator();
 }
 
 } // namespace zerkovan

@@ -7,6 +7,9 @@
 #pragma once
 
 #include "controlarray.h"
+#include "platform.h"
+#include "statusnotice.h"
+#include "textbox.h"
 #include "zerkovan.h"
 
 #include <QWidget>
@@ -16,8 +19,6 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace zerkovan {
-
-class StatusNotice;
 
 class ZerkovanWidget : public QWidget, public Zerkovan
 {
@@ -37,12 +38,14 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 
-    std::string TextOfText2(Integer16 index) const override;
-    void AssignText2(Integer16 index, std::string_view text) override;
-    void SayVerdict(std::string_view verdict) override;
-    void ClearVerdict() override;
-    void ShowRunError(std::string_view message) override;
-    std::string DecimalSeparator() const override;
+    std::string TextOfText2(Integer16 index) const override { return TextOf(Text2(index)); }
+    void AssignText2(Integer16 index, std::string_view text) override
+    {
+        AssignText(Text2(index), text);
+    }
+    void SayVerdict(std::string_view verdict) override { m_verdict->say(verdict); }
+    void ClearVerdict() override { m_verdict->clear(); }
+    void ShowRunError(std::string_view message) override { zerkovan::ShowRunError(this, message); }
 
 private:
     void placeControls();

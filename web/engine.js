@@ -55,30 +55,30 @@ async function moduleExports(url) {
     }
 }
 
-// The page's side of the module's interface, over its exports.
+// The page's side of the module's interface, over its exports. Its texts
+// are numbered as the module numbers them.
+const Input = 0, Separator = 1, Output = 2, Verdict = 3, Message = 4;
 export function engineOver(module) {
     module._initialize();
-    const put = (room, text) => {
+    const put = (which, text) => {
         const bytes = encoder.encode(text);
-        const at = room(bytes.length);
+        const at = module.zerkovan_room(which, bytes.length);
         new Uint8Array(module.memory.buffer, at, bytes.length).set(bytes);
     };
     // The memory may grow during a run: views are taken afresh each time.
-    const take = (at, size) => decoder.decode(new Uint8Array(module.memory.buffer, at, size));
-    const click = (index) => {
-        const failed = module.zerkovan_click(index) !== 0;
-        return {
-            output: take(module.zerkovan_output(), module.zerkovan_output_size()),
-            verdict: take(module.zerkovan_verdict(), module.zerkovan_verdict_size()),
-            failure: failed ? take(module.zerkovan_message(), module.zerkovan_message_size()) : null,
-        };
-    };
+    const take = (which) =>
+        decoder.decode(new Uint8Array(module.memory.buffer, module.zerkovan_text(which), module.zerkovan_text_size(which)));
+    const click = (index) => ({
+        failure: module.zerkovan_click(index) !== 0 ? take(Message) : null,
+        output: take(Output),
+        verdict: take(Verdict),
+    });
     return {
         // «Изведи» on the input box's text: the output box's text, the
         // verdict to say, and the failure's message or null.
         run(input, separator) {
-            put(module.zerkovan_input, input);
-            put(module.zerkovan_separator, separator);
+            put(Input, input);
+            put(Separator, separator);
             return click(0);
         },
         // «Изчисти»: the window's state starts afresh.

@@ -9,7 +9,6 @@
 // controls to the style sheet, and writes manifest.json.
 #include "inputrule.h"
 #include "layout.h"
-#include "maker.h"
 #include "messages.h"
 #include "statictexts.h"
 
@@ -80,11 +79,6 @@ std::string rule(const char *id, const layout::Twips &twips)
     return std::string("#") + id + " { left: " + pixels(twips.left) +
            "; top: " + pixels(twips.top) + "; width: " + pixels(twips.width) +
            "; height: " + pixels(twips.height) + "; }\n";
-}
-
-std::string caption()
-{
-    return std::string(MakerAddress) + CaptionAfterAddress;
 }
 
 // A browser collapses a run of blanks in a document's title into one; a
@@ -188,7 +182,7 @@ int main(int argc, char *argv[])
     const std::string output = argv[2];
     try {
         const std::map<std::string, std::string> texts{
-            {"Title", escapedForHtml(titleOf(caption()))},
+            {"Title", escapedForHtml(titleOf(WindowCaption()))},
             {"TitleLabelCaption", escapedForHtml(TitleLabelCaption)},
             {"RowLabelCaption", escapedForHtml(RowLabelCaption)},
             {"DisplayButtonCaption", escapedForHtml(DisplayButtonCaption)},

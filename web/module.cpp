@@ -42,85 +42,61 @@ extern "C" [[noreturn]] void __cxa_pure_virtual()
 
 namespace {
 
+// What the page and the module pass each other, UTF-8, by number: the page
+// fills the first two, a click leaves the other three.
+enum PageText { Input, Separator, Output, Verdict, Message, PageTexts };
+
 // The page's boxes, as the handlers see them.
 class PageWindow : public zerkovan::Zerkovan
 {
 public:
-    std::string input;
-    std::string output;
-    std::string separator;
-    std::string verdict;
-    std::string message;
+    std::string texts[PageTexts];
 
 protected:
     std::string TextOfText2(zerkovan::Integer16 index) const override
     {
-        return index == 0 ? input : output;
+        return texts[index == 0 ? Input : Output];
     }
     void AssignText2(zerkovan::Integer16 index, std::string_view text) override
     {
-        (index == 0 ? input : output).assign(text);
+        texts[index == 0 ? Input : Output].assign(text);
     }
-    void SayVerdict(std::string_view said) override { verdict.assign(said); }
-    void ClearVerdict() override { verdict.clear(); }
-    void ShowRunError(std::string_view shown) override { message.assign(shown); }
-    std::string DecimalSeparator() const override { return separator; }
+    void SayVerdict(std::string_view said) override { texts[Verdict].assign(said); }
+    void ClearVerdict() override { texts[Verdict].clear(); }
+    void ShowRunError(std::string_view shown) override { texts[Message].assign(shown); }
 };
 
 PageWindow page;
 
 } // namespace
 
-// Room for the input's size bytes of UTF-8; the page fills it.
-ZERKOVAN_EXPORT(zerkovan_input) char *zerkovan_input(std::size_t size)
+std::string zerkovan::DecimalSeparator()
 {
-    page.input.assign(size, '\0');
-    return page.input.data();
+    return page.texts[Separator];
 }
 
-// Room for the separator's size bytes of UTF-8.
-ZERKOVAN_EXPORT(zerkovan_separator) char *zerkovan_separator(std::size_t size)
+// Room for `size` bytes of the page's text `which`, which the page fills.
+ZERKOVAN_EXPORT(zerkovan_room) char *zerkovan_room(int which, std::size_t size)
 {
-    page.separator.assign(size, '\0');
-    return page.separator.data();
+    page.texts[which].assign(size, '\0');
+    return page.texts[which].data();
 }
 
 // A click on Command1(index); 0 when it is done, else it failed.
 ZERKOVAN_EXPORT(zerkovan_click) int zerkovan_click(int index)
 {
-    page.message.clear();
+    page.texts[Message].clear();
     page.Command1_Click(zerkovan::Integer16(index));
-    return page.message.empty() ? 0 : 1;
+    return page.texts[Message].empty() ? 0 : 1;
 }
 
-ZERKOVAN_EXPORT(zerkovan_output) const char *zerkovan_output()
+// The text `which` and its size in bytes.
+ZERKOVAN_EXPORT(zerkovan_text) const char *zerkovan_text(int which)
 {
-    return page.output.data();
+    return page.texts[which].data();
 }
 
-ZERKOVAN_EXPORT(zerkovan_output_size) std::size_t zerkovan_output_size()
+ZERKOVAN_EXPORT(zerkovan_text_size) std::size_t zerkovan_text_size(int which)
 {
-    return page.output.size();
-}
-
-// What assistive tools are told of the last click, or nothing.
-ZERKOVAN_EXPORT(zerkovan_verdict) const char *zerkovan_verdict()
-{
-    return page.verdict.data();
-}
-
-ZERKOVAN_EXPORT(zerkovan_verdict_size) std::size_t zerkovan_verdict_size()
-{
-    return page.verdict.size();
-}
-
-// Why the last click failed ("Overflow"), UTF-8, or nothing.
-ZERKOVAN_EXPORT(zerkovan_message) const char *zerkovan_message()
-{
-    return page.message.data();
-}
-
-ZERKOVAN_EXPORT(zerkovan_message_size) std::size_t zerkovan_message_size()
-{
-    return page.message.size();
+    return page.texts[which].size();
 }

@@ -57,31 +57,19 @@ void ZerkovanWindow::createControls()
         const HWND control = CreateWindowExW(
             0, row.windowClass, row.text ? Utf16(row.text).c_str() : L"", row.style, 0, 0, 0, 0,
             m_window, reinterpret_cast<HMENU>(INT_PTR(row.id)), instance, nullptr);
-        switch (row.id) {
-        case Label1_0:
-        case Label1_1:
-            Label1[std::size_t(row.id - Label1_0)] = control;
-            break;
-        case Text2_0:
+        if (row.id == Text2_0) {
             AttachTextBox(control, BoxKind::Input);
-            Text2[0] = control;
-            break;
-        case Text2_1:
-        case Text1_0:
-        case Text1_1:
+        } else if (row.id == Text2_1 || row.id == Text1_0 || row.id == Text1_1) {
             // No limit below what the widest output needs.
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
             AttachTextBox(control, BoxKind::ReadOnly);
-            (row.id == Text2_1 ? Text2[1] : Text1[std::size_t(row.id - Text1_0)]) = control;
-            break;
-        case Command1_0:
-        case Command1_1:
-            Command1[std::size_t(row.id - Command1_0)] = control;
-            break;
-        default:
-            break;
         }
     }
+    const auto item = [this](int id) { return GetDlgItem(m_window, id); };
+    Label1 = {item(Label1_0), item(Label1_1)};
+    Text1 = {item(Text1_0), item(Text1_1)};
+    Text2 = {item(Text2_0), item(Text2_1)};
+    Command1 = {item(Command1_0), item(Command1_1)};
     m_verdict.create(m_window, VerdictStatic);
     takeColours();
     placeControls(DpiOf(m_window));

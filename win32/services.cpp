@@ -5,6 +5,7 @@
 
 #include "messages.h"
 #include "text.h"
+#include "zerkovan.h"
 
 namespace zerkovan::win32 {
 
@@ -27,13 +28,17 @@ LRESULT CALLBACK renameButton(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-std::string DecimalSeparator()
+} // namespace zerkovan::win32
+
+std::string zerkovan::DecimalSeparator()
 {
     wchar_t separator[8] = L".";
     if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) == 0)
         return ".";
-    return Utf8(separator);
+    return win32::Utf8(separator);
 }
+
+namespace zerkovan::win32 {
 
 void ShowRunError(HWND window, std::string_view message)
 {

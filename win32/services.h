@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-// What the window needs from Windows beyond its controls: the user's
-// number format, and the message that names a failed click.
+// What the window needs from Windows beyond its controls: the message that
+// names a failed click (and, in services.cpp, the user's number format).
 #pragma once
 
 #include <string>
@@ -10,9 +10,6 @@
 #include <windows.h>
 
 namespace zerkovan::win32 {
-
-// The decimal separator of the user's locale, as UTF-8.
-std::string DecimalSeparator();
 
 // Tells the user, in a message box over window, that a click failed and
 // why: "Грешка при изпълнение: Overflow", with a Bulgarian button. The

@@ -33,23 +33,18 @@ struct BoxState
     std::optional<std::u16string> undone;
 };
 
-std::u16string_view utf16(const std::wstring &text)
-{
-    return AsUtf16(text.data(), text.size());
-}
-
 // Every change of the input box, whatever made it, is held against the
 // input rule once the control has made it, and mended where it broke it.
 void admitChange(HWND box, BoxState &state)
 {
     const std::wstring text = TextOf(box);
-    if (utf16(text) == state.held)
+    if (AsUtf16(text) == state.held)
         return;
     DWORD cursor = 0;
     SendMessageW(box, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&cursor));
     const AdmittedEdit admitted =
-        AdmitEdit(state.held, utf16(text), cursor, InputBoxMaxLength, ClusterStopsOf);
-    if (admitted.text != utf16(text)) {
+        AdmitEdit(state.held, AsUtf16(text), cursor, InputBoxMaxLength, ClusterStopsOf);
+    if (admitted.text != AsUtf16(text)) {
         SetWindowTextW(box, reinterpret_cast<const wchar_t *>(admitted.text.c_str()));
         SendMessageW(box, EM_SETSEL, admitted.cursor, LPARAM(admitted.cursor));
     }

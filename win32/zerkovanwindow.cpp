@@ -6,13 +6,9 @@
 #include "appearance.h"
 #include "controlids.h"
 #include "layout.h"
-#include "maker.h"
 #include "newerfunctions.h"
 #include "resources.h"
-#include "services.h"
 #include "statictexts.h"
-#include "text.h"
-#include "textboxes.h"
 
 #include <algorithm>
 #include <tuple>
@@ -82,7 +78,7 @@ ZerkovanWindow *ZerkovanWindow::Create(HINSTANCE instance)
 
     // The stored place of the client area: 45 twips from the screen's left
     // and 435 from its top.
-    const std::wstring caption = Utf16(std::string(MakerAddress) + CaptionAfterAddress);
+    const std::wstring caption = Utf16(WindowCaption());
     const HWND window = CreateWindowExW(0, WindowClass, caption.c_str(), WindowStyle, 0, 0, 0, 0,
                                         nullptr, nullptr, instance, nullptr);
     if (!window)
@@ -237,36 +233,6 @@ void ZerkovanWindow::pressEnter()
         Command1_Click(0);
     else if (focus == Command1(1))
         Command1_Click(1);
-}
-
-std::string ZerkovanWindow::TextOfText2(Integer16 index) const
-{
-    return Utf8(TextOf(Text2(index)));
-}
-
-void ZerkovanWindow::AssignText2(Integer16 index, std::string_view text)
-{
-    AssignText(Text2(index), Utf16(text));
-}
-
-void ZerkovanWindow::SayVerdict(std::string_view verdict)
-{
-    m_verdict.say(Utf16(verdict));
-}
-
-void ZerkovanWindow::ClearVerdict()
-{
-    m_verdict.clear();
-}
-
-void ZerkovanWindow::ShowRunError(std::string_view message)
-{
-    win32::ShowRunError(m_window, message);
-}
-
-std::string ZerkovanWindow::DecimalSeparator() const
-{
-    return win32::DecimalSeparator();
 }
 
 } // namespace zerkovan::win32

@@ -8,6 +8,9 @@
 #pragma once
 
 #include "controlarray.h"
+#include "services.h"
+#include "text.h"
+#include "textboxes.h"
 #include "verdictstatus.h"
 #include "zerkovan.h"
 
@@ -32,12 +35,14 @@ public:
     ControlArray<HWND> Command1;
 
 protected:
-    std::string TextOfText2(Integer16 index) const override;
-    void AssignText2(Integer16 index, std::string_view text) override;
-    void SayVerdict(std::string_view verdict) override;
-    void ClearVerdict() override;
-    void ShowRunError(std::string_view message) override;
-    std::string DecimalSeparator() const override;
+    std::string TextOfText2(Integer16 index) const override { return Utf8(TextOf(Text2(index))); }
+    void AssignText2(Integer16 index, std::string_view text) override
+    {
+        AssignText(Text2(index), Utf16(text));
+    }
+    void SayVerdict(std::string_view verdict) override { m_verdict.say(Utf16(verdict)); }
+    void ClearVerdict() override { m_verdict.clear(); }
+    void ShowRunError(std::string_view message) override { win32::ShowRunError(m_window, message); }
 
 private:
     explicit ZerkovanWindow(HWND window);

@@ -30,7 +30,6 @@ public:
         assert(index >= 0 && std::size_t(index) < Count);
         return m_controls[std::size_t(index)];
     }
-    Control &operator[](std::size_t index) { return m_controls.at(index); }
 
     static constexpr Integer16 size() { return Integer16(Count); }
 

@@ -38,10 +38,10 @@ AdmittedEdit AdmitEdit(std::u16string_view before, std::u16string_view after, st
                        int limit, const GraphemeBoundaries &boundaries);
 
 // A text of 16-bit units, as both toolkits hold it, as the rule reads it.
-template <typename Unit> std::u16string_view AsUtf16(const Unit *units, std::size_t size)
+template <typename Text> std::u16string_view AsUtf16(const Text &text)
 {
-    static_assert(sizeof(Unit) == sizeof(char16_t));
-    return {reinterpret_cast<const char16_t *>(units), size};
+    static_assert(sizeof(*text.data()) == sizeof(char16_t));
+    return {reinterpret_cast<const char16_t *>(text.data()), std::size_t(text.size())};
 }
 
 // Only C0 and C1 controls and DEL (Unicode's category Cc).

@@ -3,6 +3,8 @@
 
 #include "statictexts.h"
 
+#include "maker.h"
+
 namespace zerkovan {
 
 // Lines are joined with CR LF, and the text ends with one.
@@ -32,5 +34,10 @@ const char *const TaskStatement =
 const char *const Motto = "Неприятното в това да си първият, направил нещо по \r\n"
                           "правилния начин, е, че никой не оценява колко трудно е \r\n"
                           "било. \r\n";
+
+std::string WindowCaption()
+{
+    return std::string(MakerAddress) + CaptionAfterAddress;
+}
 
 } // namespace zerkovan

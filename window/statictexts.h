@@ -6,6 +6,8 @@
 // from here too.
 #pragma once
 
+#include <string>
+
 namespace zerkovan {
 
 inline constexpr const char *TitleLabelCaption = "Зеркован";
@@ -29,5 +31,8 @@ inline constexpr const char *SelectAllCommand = "Избери всичко";
 
 extern const char *const TaskStatement;
 extern const char *const Motto;
+
+// The window's caption: the maker's address, then the rest of it.
+std::string WindowCaption();
 
 } // namespace zerkovan

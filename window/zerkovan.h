@@ -8,21 +8,18 @@
 // input box runs Command1_Click once, to its end.
 #pragma once
 
-#include "numbers.h"
 #include "triangle.h"
 
-#include <string>
-#include <string_view>
-
 namespace zerkovan {
+
+// The decimal separator of the user's locale, UTF-8: a number service each
+// platform gives in its own front end.
+std::string DecimalSeparator();
 
 class Zerkovan
 {
 public:
-    Zerkovan() = default;
     virtual ~Zerkovan() = default;
-    Zerkovan(const Zerkovan &) = delete;
-    Zerkovan &operator=(const Zerkovan &) = delete;
 
     const WindowState &state() const { return m_state; }
 
@@ -39,8 +36,6 @@ protected:
     virtual void ClearVerdict() = 0;
     // A failed click's message shown over the window, which stays open.
     virtual void ShowRunError(std::string_view message) = 0;
-    // The decimal separator of the user's locale, UTF-8.
-    virtual std::string DecimalSeparator() const = 0;
 
 private:
     void ShowTriangle();

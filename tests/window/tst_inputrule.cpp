@@ -56,10 +56,8 @@ void InputRuleTest::admitEdit()
     QFETCH(int, cursor);
     QFETCH(QString, text);
     QFETCH(int, admittedCursor);
-    const AdmittedEdit admitted =
-        AdmitEdit(AsUtf16(before.utf16(), std::size_t(before.size())),
-                  AsUtf16(after.utf16(), std::size_t(after.size())), std::size_t(cursor),
-                  InputBoxMaxLength, GraphemeBoundariesOf);
+    const AdmittedEdit admitted = AdmitEdit(AsUtf16(before), AsUtf16(after), std::size_t(cursor),
+                                            InputBoxMaxLength, GraphemeBoundariesOf);
     QCOMPARE(QString::fromStdU16String(admitted.text), text);
     QCOMPARE(int(admitted.cursor), admittedCursor);
 }
