@@ -90,7 +90,7 @@ lint: build web windows node_modules
 		exit $${PIPESTATUS[0]}
 	@scripts/tidy-windows $(WINDOWS_DIR)
 
-# Line and branch coverage of the engine, the runtime layer and the window
+# Line and branch coverage of the engine, the window and its Qt front end
 # over the whole suite (the package check aside), with gcov and gcovr.
 # Every build's compiler flags are in CMakePresets.json: asan, fuzz, coverage.
 coverage: deps
