@@ -6,13 +6,14 @@
 #include "statictexts.h"
 #include "text.h"
 
+#include <cstdint>
 #include <windowsx.h>
 
 namespace zerkovan::win32 {
 
 namespace {
 
-enum Command : UINT { Undo = 1, Cut, Copy, Paste, Delete, SelectAll };
+enum Command : std::uint8_t { Undo = 1, Cut, Copy, Paste, Delete, SelectAll };
 
 struct Item
 {

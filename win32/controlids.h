@@ -6,11 +6,13 @@
 // IDCANCEL, which the dialog manager sends for Enter and Escape.
 #pragma once
 
+#include <cstdint>
+
 namespace zerkovan::win32 {
 
 inline constexpr const wchar_t *WindowClass = L"Zerkovan";
 
-enum ControlId : int {
+enum ControlId : std::uint8_t {
     Label1_0 = 100,
     Label1_1,
     Text2_0,

@@ -10,7 +10,9 @@ namespace {
 template <typename Function> void lookUp(HMODULE module, const char *name, Function &function)
 {
     // A function pointer of another type: GetProcAddress returns FARPROC.
-    function = reinterpret_cast<Function>(reinterpret_cast<void *>(GetProcAddress(module, name)));
+    // Through void (*)(), the type GCC takes for any function's.
+    function =
+        reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
 } // namespace

@@ -7,12 +7,13 @@
 // has a Bulgarian context menu, Ctrl+A, and an edge that shows the focus.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <windows.h>
 
 namespace zerkovan::win32 {
 
-enum class BoxKind { Input, ReadOnly };
+enum class BoxKind : std::uint8_t { Input, ReadOnly };
 
 // Takes over the box's messages for as long as it lives.
 void AttachTextBox(HWND box, BoxKind kind);

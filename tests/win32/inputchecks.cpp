@@ -9,6 +9,7 @@
 #include "controlids.h"
 #include "text.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace zerkovan::checks {
@@ -17,7 +18,7 @@ namespace {
 
 using namespace zerkovan::win32;
 
-enum class Way {
+enum class Way : std::uint8_t {
     SetText,
     ReplaceSelection,
     Character,

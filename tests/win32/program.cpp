@@ -86,7 +86,7 @@ bool takeStandIn(const Program &program)
     const HANDLE done = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckStandInTaken");
     const HMODULE library = LoadLibraryW(L"standin.dll");
     const auto procedure = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void *>(GetProcAddress(library, "StandInHook")));
+        reinterpret_cast<void (*)()>(GetProcAddress(library, "StandInHook")));
     if (procedure && SetWindowsHookExW(WH_GETMESSAGE, procedure, library,
                                        GetWindowThreadProcessId(program.window(), nullptr))) {
         // The program's thread loads the library at its next message.

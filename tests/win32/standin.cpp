@@ -174,10 +174,11 @@ void watchAnnotations()
     constexpr int clearSlot = 9;
     auto *table = *reinterpret_cast<void ***>(services);
     DWORD protection = 0;
-    VirtualProtect(&table[clearSlot], sizeof(void *), PAGE_READWRITE, &protection);
+    VirtualProtect(static_cast<void *>(&table[clearSlot]), sizeof(void *), PAGE_READWRITE,
+                   &protection);
     systemClear = reinterpret_cast<ClearHwndPropsFunction>(table[clearSlot]);
     table[clearSlot] = reinterpret_cast<void *>(clearWatched);
-    VirtualProtect(&table[clearSlot], sizeof(void *), protection, &protection);
+    VirtualProtect(static_cast<void *>(&table[clearSlot]), sizeof(void *), protection, &protection);
     services->Release();
 }
 
