@@ -42,10 +42,28 @@ def follow(terminal):
             pass
 
 
+def other_orcas():
+    """Orca's processes of this user anywhere on the machine: a user's own
+    screen reader, or another check's (Debian roots share the machine's
+    processes). Orca will not start beside one, and --replace would kill
+    it."""
+    found = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                           stdout=subprocess.PIPE, text=True, check=False)
+    return found.stdout.split()
+
+
+def wait_for_other_orcas(seconds=420):
+    """Waits until no other Orca runs; the ones still running."""
+    deadline = time.monotonic() + seconds
+    while (running := other_orcas()) and time.monotonic() < deadline:
+        time.sleep(1)
+    return running
+
+
 def start_orca():
     master, terminal = pty.openpty()
     orca = subprocess.Popen(
-        ["orca", "--replace", "-u", tempfile.mkdtemp(prefix="zerkovan-orca-"),
+        ["orca", "-u", tempfile.mkdtemp(prefix="zerkovan-orca-"),
          "--debug-file", "/dev/stderr"],
         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=terminal,
         env={**os.environ, "SPEECHD_ADDRESS": "unix_socket:/nonexistent/speechd.sock"})
@@ -90,6 +108,9 @@ def session(what, command, steps):
     has fallen silent, and Orca must then say what it names (and no row of
     the triangle)."""
     del lines[:]
+    if running := wait_for_other_orcas():
+        check(f"{what}: Orca starts", False, "another Orca of this user runs: pid " + " ".join(running))
+        return
     manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     orca = start_orca()
     app = None
