@@ -48,9 +48,21 @@ command -v qemu-i386 >/dev/null || { echo "FAIL: qemu-i386 is missing (package q
 # runs, wineboot cannot put Wine's 32-bit DLLs in syswow64 itself.
 [ -e "$WINEPREFIX/system.reg" ] || "$wine64" wineboot -i >/dev/null 2>&1
 syswow64=$WINEPREFIX/drive_c/windows/syswow64
-[ -e "$syswow64/kernel32.dll" ] || cp -n /usr/lib/i386-linux-gnu/wine/i386-windows/* "$syswow64/"
 # Wine must not exec its preloader, a 32-bit program the kernel refuses
 # here; the guest gets 3 GB of address space below 0xc0000000, where
 # Wine's fixed maps (the shared user data) fit.
 export WINELOADERNOEXEC=1
+# A prefix that a 64-bit program made first has no syswow64 at all, nor the
+# 32-bit half of its registry (COM classes among it), which wineboot's own
+# 32-bit rundll32 would have written: both are made once, under a lock, as
+# the first 32-bit program comes.
+(
+    flock 9
+    if [ ! -e "$syswow64/kernel32.dll" ]; then
+        mkdir -p "$syswow64"
+        cp -n /usr/lib/i386-linux-gnu/wine/i386-windows/* "$syswow64/"
+        qemu-i386 -R 0xc0000000 -L / "$wine32" "$syswow64/rundll32.exe" \
+            setupapi.dll,InstallHinfSection Wow64Install 128 '\\?\unix/usr/share/wine/wine.inf' >/dev/null 2>&1
+    fi
+) 9>"$WINEPREFIX/.syswow64.lock"
 exec qemu-i386 -R 0xc0000000 -L / "$wine32" "$@"
