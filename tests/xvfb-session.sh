@@ -13,7 +13,10 @@ set -u
 command -v Xvfb >/dev/null || { echo "FAIL: Xvfb is not installed (package xvfb)"; exit 1; }
 dir=$(mktemp -d)
 server=
-trap '[ -n "$server" ] && kill $server 2>/dev/null && wait $server 2>/dev/null; rm -rf "$dir"' EXIT
+# The server gets 10 s to end after SIGTERM, then SIGKILL: the result stands.
+trap '[ -n "$server" ] && kill $server 2>/dev/null &&
+      { timeout 10 tail --pid=$server -f /dev/null || kill -9 $server; wait $server 2>/dev/null; }
+      rm -rf "$dir"' EXIT
 mkfifo "$dir/display"
 Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 3>"$dir/display" >"$dir/log" 2>&1 &
 server=$!

@@ -25,6 +25,17 @@ failures = []
 lines = []  # Orca's log so far
 
 
+def end(process):
+    """Ends what the check started, whatever it takes: a process that
+    outlives SIGTERM by 10 s is killed, and the run's result stands."""
+    process.terminate()
+    try:
+        process.wait(10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 def check(what, ok, detail=""):
     print(("PASS: " if ok else "FAIL: ") + what + (f" ({detail})" if detail and not ok else ""))
     if not ok:
@@ -137,8 +148,7 @@ def session(what, command, steps):
     finally:
         for process in (app, manager, orca):
             if process is not None:
-                process.terminate()
-                process.wait(10)
+                end(process)
 
 
 def main(program, site):

@@ -12,7 +12,9 @@ socket=zerkovan-$$
 XDG_RUNTIME_DIR=$runtime weston --no-config --backend=headless-backend.so --socket="$socket" \
     --idle-time=0 --width=1024 --height=768 >"$runtime/weston.log" 2>&1 &
 weston=$!
-trap 'kill $weston 2>/dev/null; wait $weston 2>/dev/null; rm -rf "$runtime"' EXIT
+# weston gets 10 s to end after SIGTERM, then SIGKILL: the result stands.
+trap 'kill $weston 2>/dev/null; timeout 10 tail --pid=$weston -f /dev/null || kill -9 $weston 2>/dev/null
+      wait $weston 2>/dev/null; rm -rf "$runtime"' EXIT
 for _ in $(seq 100); do
     [ -S "$runtime/$socket" ] && break
     sleep 0.1
