@@ -100,6 +100,12 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC NO_FAKE_STAT=1
                         -D ProgramFilesFolder=${program_files} -D Maker=${ZERKOVAN_MAKER_ADDRESS}
                         zerkovan.wxs files.wxs
                 WORKING_DIRECTORY ${scratch} COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND ${msibuild_program} ${OUTPUT} -s "Zerkovan ${VERSION}"
+# wixl sets the code page of the summary alone and drops from the tables
+# whatever is not ASCII: the database gets its code page, then the refusal.
+set(downgrade_message "На компютъра вече е инсталирана по-нова версия на Zerkovan.")
+file(WRITE ${scratch}/_ForceCodepage.idt "\r\n\r\n1251\t_ForceCodepage\r\n")
+execute_process(COMMAND ${msibuild_program} ${OUTPUT} -i ${scratch}/_ForceCodepage.idt
+                        -q "UPDATE `LaunchCondition` SET `Description` = '${downgrade_message}' WHERE `Condition` = 'NOT WIX_DOWNGRADE_DETECTED'"
+                        -s "Zerkovan ${VERSION}"
                         ${ZERKOVAN_MAKER_ADDRESS} "${platform};1033" "{${package_code}}"
                 COMMAND_ERROR_IS_FATAL ANY)
