@@ -19,7 +19,7 @@ SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 export SOURCE_DATE_EPOCH
 
 .PHONY: deps configure build test test-asan fuzz run screenshot bench clean windows test-windows \
-	package lint coverage web serve-web screenshot-web check-reproducible
+	package lint coverage web serve-web screenshot-web check-reproducible sign-windows
 
 deps:
 	@scripts/install-deps
@@ -155,18 +155,30 @@ fuzz: deps
 
 # Zerkovan.exe, one 32-bit program made of Windows' own controls, cross-built
 # with Debian's MinGW-w64 into $(WINDOWS_DIR)/deploy, zipped, and packed into
-# the installer. WINDOWS_ARCH=x86_64 makes its 64-bit twin.
+# the installer (scripts/windows-release), with the maker's signatures for
+# this version attached where they fit. WINDOWS_ARCH=x86_64 makes its 64-bit
+# twin; VERSION_OVERRIDE=M.NN another version, without an edit.
 WINDOWS_ARCH ?= i686
+VERSION_OVERRIDE ?=
 windows: deps
-	@scripts/install-deps g++-mingw-w64-$(subst _,-,$(WINDOWS_ARCH))-win32 zip wixl msitools faketime
+	@scripts/install-deps g++-mingw-w64-$(subst _,-,$(WINDOWS_ARCH))-win32 zip wixl msitools faketime \
+		osslsigncode
 	@cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 		-DZERKOVAN_WINDOWS_ARCH=$(WINDOWS_ARCH) -DCMAKE_BUILD_TYPE=MinSizeRel \
-		-DBUILD_TESTING=$(BUILD_TESTING) >/dev/null
+		-DZERKOVAN_VERSION_OVERRIDE=$(VERSION_OVERRIDE) -DBUILD_TESTING=$(BUILD_TESTING) >/dev/null
 	@cmake --build $(WINDOWS_DIR)
 	@rm -rf $(WINDOWS_DIR)/deploy
 	@umask 022 && cmake --install $(WINDOWS_DIR) --prefix $(WINDOWS_DIR)/deploy --strip >/dev/null
-	@umask 022 && cmake --build $(WINDOWS_DIR) --target release >/dev/null
+	@umask 022 && scripts/windows-release $(WINDOWS_DIR)
 	@echo "wrote $(WINDOWS_DIR)/deploy, $$(cd $(WINDOWS_DIR) && ls Zerkovan-*.zip Zerkovan-*.msi | tr '\n' ' ')and SHA256SUMS"
+
+# The maker signs the release with the code-signing key on a token or HSM
+# (through PKCS#11) or in a file, and SHA256SUMS with an OpenPGP key, then
+# commits the detached signatures it leaves in app/signatures/<version>;
+# docs/windows.md says how. No key or PIN goes into the tree.
+sign-windows: windows
+	@scripts/install-deps osslsigncode libengine-pkcs11-openssl openssl gnupg
+	@umask 022 && scripts/windows-release --sign $(WINDOWS_DIR)
 
 # The .deb, the zip, the installer and Zerkovan.exe, built twice from the last
 # commit in two temporary folders, must come out the same, bit for bit.
@@ -180,6 +192,9 @@ check-reproducible: deps
 # qemu-i386's emulation of it where it does not, or where
 # ZERKOVAN_WINE32=qemu asks for that.
 WINE_PACKAGES := wine64 wine32:i386 qemu-user unzip python3-pefile xvfb xdotool xclip python3-xlib
+# Signing with throwaway keys: a SoftHSM2 token through OpenSSL's PKCS#11
+# engine, GnuPG's key and both OpenPGP verifiers.
+SIGNING_PACKAGES := osslsigncode softhsm2 libengine-pkcs11-openssl openssl gnupg gpgv sqv
 test-windows: windows
-	@scripts/install-deps $(WINE_PACKAGES)
+	@scripts/install-deps $(WINE_PACKAGES) $(SIGNING_PACKAGES)
 	@ctest --test-dir $(WINDOWS_DIR) --output-on-failure

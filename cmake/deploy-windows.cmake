@@ -27,31 +27,10 @@ install(CODE [[
     endif()
 ]])
 
-# The zip for one person, of the installed folder as it stands, under one
-# folder of the package's name (make windows). Info-ZIP, not CPack: CPack
-# writes the builder's user and group into every entry and has no option
-# against it here; zip -X leaves them out, with the extended time stamps.
-# The names go in sorted, and the times as UTC.
-find_program(ZERKOVAN_ZIP zip REQUIRED)
-add_custom_target(zip
-    COMMAND ${CMAKE_COMMAND} -E rm -f ${ZERKOVAN_WINDOWS_PACKAGE}.zip ${ZERKOVAN_WINDOWS_PACKAGE}
-    COMMAND ${CMAKE_COMMAND} -E create_symlink deploy ${ZERKOVAN_WINDOWS_PACKAGE}
-    COMMAND sh -c "find ${ZERKOVAN_WINDOWS_PACKAGE}/ | LC_ALL=C sort | TZ=UTC ${ZERKOVAN_ZIP} -X -q -@ ${ZERKOVAN_WINDOWS_PACKAGE}.zip"
-    COMMAND ${CMAKE_COMMAND} -E rm ${ZERKOVAN_WINDOWS_PACKAGE}
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR} VERBATIM)
-
-# The installer for whole labs, made from the installed folder (make windows).
-add_custom_target(msi
-    COMMAND ${CMAKE_COMMAND} -DDEPLOY=${CMAKE_BINARY_DIR}/deploy -DVERSION=${ZERKOVAN_VERSION}
-            -DARCH=${ZERKOVAN_WINDOWS_ARCH}
-            -DSOURCE=${PROJECT_SOURCE_DIR} -DOUTPUT=${CMAKE_BINARY_DIR}/${ZERKOVAN_MSI}
-            -P ${PROJECT_SOURCE_DIR}/cmake/msi.cmake
-    COMMENT "Making ${ZERKOVAN_MSI}" VERBATIM)
-
-# Both, and the program itself, with their SHA256SUMS and a bill of materials
-# beside each (make windows).
-add_custom_target(release
-    COMMAND ${ZERKOVAN_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/notices.py release windows ${ZERKOVAN_VERSION}
-            ${ZERKOVAN_WINDOWS_PACKAGE}.zip ${ZERKOVAN_MSI} deploy/Zerkovan.exe
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR} VERBATIM)
-add_dependencies(release zip msi)
+# What scripts/windows-release needs to make the release from the installed
+# folder (make windows): the zip for one person, the installer for a lab,
+# their signatures where the maker's fit, and the SHA256SUMS.
+file(WRITE ${CMAKE_BINARY_DIR}/release.env
+     "VERSION='${ZERKOVAN_VERSION}'\nARCH='${ZERKOVAN_WINDOWS_ARCH}'\n"
+     "PACKAGE='${ZERKOVAN_WINDOWS_PACKAGE}'\nMSI='${ZERKOVAN_MSI}'\nSOURCE='${PROJECT_SOURCE_DIR}'\n"
+     "MAKER='${ZERKOVAN_MAKER_ADDRESS}'\n")
