@@ -16,27 +16,10 @@ import gi
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, Gio, GLib  # noqa: E402
+from harness import check, end, failures  # noqa: E402
 
 CAPTION = "www.dorvelan.example  Дорвелан"
 WORKED_EXAMPLE = "1\n2 2\n3 4 3\n4 6 6 4\nЧислото 4 се среща в ред 3"
-failures = []
-
-
-def end(process):
-    """Ends what the check started, whatever it takes: a process that
-    outlives SIGTERM by 10 s is killed, and the run's result stands."""
-    process.terminate()
-    try:
-        process.wait(10)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
-
-
-def check(what, ok, detail=""):
-    print(("PASS: " if ok else "FAIL: ") + what + (f" ({detail})" if detail and not ok else ""))
-    if not ok:
-        failures.append(what)
 
 
 def wait_for(find, seconds=20):

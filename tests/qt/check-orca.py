@@ -21,25 +21,9 @@ import tempfile
 import threading
 import time
 
-failures = []
+from harness import check, end, failures
+
 lines = []  # Orca's log so far
-
-
-def end(process):
-    """Ends what the check started, whatever it takes: a process that
-    outlives SIGTERM by 10 s is killed, and the run's result stands."""
-    process.terminate()
-    try:
-        process.wait(10)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
-
-
-def check(what, ok, detail=""):
-    print(("PASS: " if ok else "FAIL: ") + what + (f" ({detail})" if detail and not ok else ""))
-    if not ok:
-        failures.append(what)
 
 
 def follow(terminal):
