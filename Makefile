@@ -108,7 +108,16 @@ coverage: deps
 clean:
 	rm -rf $(BUILD_DIR) $(WINDOWS_DIR) $(WINDOWS_DIR)-x86_64 $(WEB_DIR) build-asan build-fuzz build-coverage $(BUILD_DIR)-bench
 
-run: build
+# The window alone: without a display it says so before anything else;
+# then only the packages that build and run the program, and a build without
+# the tests where the build folder is new (make test adds them).
+run:
+	@[ -n "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ] || { echo "make run: no display" \
+		"(neither DISPLAY nor WAYLAND_DISPLAY is set); the window needs X11 or Wayland" >&2; exit 1; }
+	@scripts/install-deps --program
+	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || testing=-DBUILD_TESTING=OFF; \
+		cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $$testing >/dev/null
+	@cmake --build $(BUILD_DIR) --target zerkovan
 	@$(BUILD_DIR)/app/zerkovan
 
 screenshot: build
