@@ -32,9 +32,9 @@ build: configure
 	@cmake --build $(BUILD_DIR)
 
 # The web edition's checks need Node.js, the three browser engines, and
-# puppeteer-core and axe-core from npm.
+# puppeteer-core and axe-core from npm, and poppler-utils to read what it prints.
 test: build web node_modules
-	@scripts/install-deps nodejs $(BROWSERS) unzip
+	@scripts/install-deps nodejs $(BROWSERS) unzip poppler-utils
 	@cd $(BUILD_DIR) && ctest --output-on-failure
 
 # The web edition: the engine compiled to WebAssembly with Debian's clang (of

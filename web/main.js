@@ -16,6 +16,8 @@ const InputLimit = Number(input.dataset.limit);
 const output = element('Text2_1');
 const errorDialog = element('error');
 const verdict = element('verdict');
+const printedOutput = element('printout-output');
+element('printout-task').textContent = element('Text1_0').value;
 
 // Narrower than the window, the whole window shrinks to fit.
 function fitToViewport() {
@@ -26,6 +28,7 @@ function fitToViewport() {
 
 function showOutput(text) {
     output.value = text;
+    printedOutput.textContent = output.value;
     output.setSelectionRange(0, 0);
     output.scrollTop = 0;
 }

@@ -132,6 +132,12 @@ class PuppeteerBrowser {
         return this.page.screenshot({ encoding: 'base64' });
     }
 
+    // The page on A4, as a PDF, with whatever backgrounds it prints. The
+    // size is given: Firefox takes puppeteer's default Letter as 8.5 cm wide.
+    async print() {
+        return Buffer.from(await this.page.pdf({ printBackground: true, width: '210mm', height: '297mm' }));
+    }
+
     // Windows' contrast themes, as Chromium emulates them, for as long as
     // the DevTools session that asked stays attached.
     async forcedColours(on) {
@@ -298,6 +304,14 @@ class WebKitBrowser {
 
     screenshot() {
         return this.call('GET', '/screenshot');
+    }
+
+    async print() {
+        try {
+            return Buffer.from(await this.call('POST', '/print', { background: true }), 'base64');
+        } catch (error) {
+            throw new Unsupported(error.message);
+        }
     }
 
     async withoutScripts() {

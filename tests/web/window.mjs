@@ -4,6 +4,7 @@
 // The window in a browser: where its controls stand and how they look, the
 // keyboard, the output and the verdict's status region, errors, and a
 // phone's touch screen.
+import { execFileSync } from 'node:child_process';
 import { check, cannot, setting, Visit, WorkedExample } from './visit.mjs';
 
 const { engine } = setting;
@@ -131,6 +132,7 @@ export async function behaviour(visit) {
 
     // Scrolled to its end, the output is replaced by another long one.
     const long = await visit.display('99');
+    await paper(visit, long);
     const scrolled = await visit.js(() => {
         const output = document.getElementById('Text2_1');
         output.setSelectionRange(output.value.length, output.value.length);
@@ -161,6 +163,47 @@ export async function behaviour(visit) {
     check('an error is shown in an alert dialog with the desktop\'s text',
         shownError?.[0] === 'alertdialog' && shownError[1] === 'Грешка при изпълнение: Overflow', shownError);
     await browser.click('#error-close');
+}
+
+// Printed: the title and the task statement, then every row and the
+// verdict, in that order, black on white, and no control. Read from the PDF
+// the engine makes; where it makes none, from the page with its print rules
+// on for the screen.
+async function paper(visit, output) {
+    // pdftotext loses a blank between two digits: the order of what is
+    // printed is compared without any.
+    const words = (text) => text.replace(/\s+/g, '');
+    const header = await visit.js(() => ['Label1_0', 'Text1_0'].map((id) => {
+        const box = document.getElementById(id);
+        return box.value ?? box.textContent;
+    }));
+    let printed, pixels = null;
+    try {
+        const pdf = await visit.browser.print();
+        printed = execFileSync('pdftotext', ['-layout', '-', '-'], { input: pdf }).toString();
+        pixels = execFileSync('pdftoppm', ['-r', '30', '-f', '1', '-l', '1', '-'], { input: pdf });
+    } catch (error) {
+        cannot('print to PDF', error, 'the text its print rules show is read from the page');
+        printed = await visit.js(() => {
+            const rules = [...document.styleSheets[0].cssRules].filter((rule) => rule.media?.mediaText === 'print');
+            rules.forEach((rule) => { rule.media.mediaText = 'all'; });
+            const shown = document.body.innerText;
+            rules.forEach((rule) => { rule.media.mediaText = 'print'; });
+            return shown;
+        });
+    }
+    let from = 0;
+    const order = [...header, output].map((part) => (from = words(printed).indexOf(words(part), from)));
+    check('printed after 99: the title, the task statement, then every row and the verdict',
+        order.every((at, i) => at >= 0 && (i === 0 || at > order[i - 1])), order);
+    check('...and no control', !/Изведи|Изчисти|Номер на ред/.test(printed));
+    if (pixels) {
+        // A binary PPM: three header lines, then red, green and blue bytes.
+        const data = pixels.subarray(pixels.indexOf('\n255\n') + 5);
+        const coloured = data.findIndex((_, at) => at % 3 === 0 &&
+            Math.max(data[at], data[at + 1], data[at + 2]) - Math.min(data[at], data[at + 1], data[at + 2]) > 8);
+        check('...black on white, no colour on its first page', coloured < 0, coloured);
+    }
 }
 
 // A phone: the window scaled whole, and each control a target for a finger.
