@@ -233,6 +233,8 @@ export async function phone() {
             if (rule.media && rule.conditionText.includes('pointer')) rule.media.mediaText = on ? 'all' : 'not all';
         }
         document.activeElement.blur();
+        // Until the page has been drawn with them.
+        return new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
     }, on);
     await touchRules(true);
     const areas = await visit.js(() => {
