@@ -24,7 +24,7 @@ void ShowTriangle99(benchmark::State &bench)
 {
     WindowState state = stateFor(99);
     for (auto _ : bench) {
-        ShowTriangle(state, ".");
+        RunTriangle(state, ".");
         benchmark::DoNotOptimize(state.output.data());
     }
     bench.counters["chars"] = double(state.output.size());
@@ -35,10 +35,10 @@ BENCHMARK(ShowTriangle99);
 void ShowTriangleSweep(benchmark::State &bench)
 {
     WindowState state = stateFor(int(bench.range(0)));
-    ShowTriangle(state, ".");
+    RunTriangle(state, ".");
     const double chars = double(state.output.size());
     for (auto _ : bench) {
-        ShowTriangle(state, ".");
+        RunTriangle(state, ".");
         benchmark::DoNotOptimize(state.output.data());
     }
     // Seconds per character.
@@ -74,7 +74,7 @@ void LiteralCopyOnEveryAppend(benchmark::State &bench)
     WindowState literalState = stateFor(99);
     WindowState engineState = stateFor(99);
     literal::ShowTriangle(literalState, ".");
-    ShowTriangle(engineState, ".");
+    RunTriangle(engineState, ".");
     if (literalState.output != engineState.output) {
         std::fputs("the yardstick's output differs from the engine's\n", stderr);
         std::abort();

@@ -57,7 +57,7 @@ void LiteralWindowClick99(benchmark::State &bench)
     WindowState state;
     for (auto _ : bench) {
         literal::ShowTriangleInBoxes(fixture.window.Text2(0), fixture.output(), state,
-                                     DecimalSeparator());
+                                     SystemDecimalSeparator());
         fixture.output()->viewport()->repaint();
     }
     if (TextOf(fixture.output()) != expected) {

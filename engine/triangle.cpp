@@ -104,7 +104,7 @@ RunResult PrintRow(WindowState &state, const Integer16 &n)
     return RunResult::Done;
 }
 
-RunResult ShowTriangle(WindowState &state, std::string_view decimalSeparator)
+RunResult RunTriangle(WindowState &state, std::string_view decimalSeparator)
 {
     state.FoundFlag = NotSeen;
     state.output.clear();

@@ -48,6 +48,6 @@ RunResult PrintRow(WindowState &state, const Integer16 &n);
 // Replaces the output with rows 1..N, N being the number the input reads as,
 // and a closing verdict line naming the first row that holds N. Reports
 // Overflow, with nothing written, when N has 32768 rows or more.
-RunResult ShowTriangle(WindowState &state, std::string_view decimalSeparator);
+RunResult RunTriangle(WindowState &state, std::string_view decimalSeparator);
 
 } // namespace zerkovan

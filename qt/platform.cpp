@@ -73,7 +73,7 @@ void describeApplication()
 
 } // namespace
 
-std::string DecimalSeparator()
+std::string SystemDecimalSeparator()
 {
     return QLocale::system().decimalPoint().toStdString();
 }
@@ -83,11 +83,11 @@ void DeliverClick(QWidget *window, const std::function<void()> &handler)
     try {
         handler();
     } catch (const std::exception &error) {
-        ShowRunError(window, error.what());
+        ShowRunErrorBox(window, error.what());
     }
 }
 
-void ShowRunError(QWidget *window, std::string_view message)
+void ShowRunErrorBox(QWidget *window, std::string_view message)
 {
     QMessageBox box(QMessageBox::Critical, QString::fromLatin1(ProgramName),
                     QString::fromUtf8(RunErrorStart) +

@@ -15,12 +15,15 @@ class QWidget;
 
 namespace zerkovan {
 
-// Runs a click handler. An error that escapes it is shown with ShowRunError,
-// and the program stays open and keeps what the user typed.
+// Runs a click handler. An error that escapes it is shown with
+// ShowRunErrorBox, and the program stays open and keeps what the user typed.
 void DeliverClick(QWidget *window, const std::function<void()> &handler);
 
 // Tells the user, in a message box over window, that a click failed and why.
-void ShowRunError(QWidget *window, std::string_view message);
+void ShowRunErrorBox(QWidget *window, std::string_view message);
+
+// The decimal separator of the system's locale, UTF-8.
+std::string SystemDecimalSeparator();
 
 // Starts the program: prepares the application, opens the window that
 // createWindow makes and runs the event loop until it is closed. Returns the

@@ -45,7 +45,8 @@ protected:
     }
     void SayVerdict(std::string_view verdict) override { m_verdict->say(verdict); }
     void ClearVerdict() override { m_verdict->clear(); }
-    void ShowRunError(std::string_view message) override { zerkovan::ShowRunError(this, message); }
+    void ShowRunError(std::string_view message) override { ShowRunErrorBox(this, message); }
+    std::string DecimalSeparator() const override { return SystemDecimalSeparator(); }
 
 private:
     void placeControls();

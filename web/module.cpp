@@ -64,16 +64,12 @@ protected:
     void SayVerdict(std::string_view said) override { texts[Verdict].assign(said); }
     void ClearVerdict() override { texts[Verdict].clear(); }
     void ShowRunError(std::string_view shown) override { texts[Message].assign(shown); }
+    std::string DecimalSeparator() const override { return texts[Separator]; }
 };
 
 PageWindow page;
 
 } // namespace
-
-std::string zerkovan::DecimalSeparator()
-{
-    return page.texts[Separator];
-}
 
 // Room for `size` bytes of the page's text `which`, which the page fills.
 ZERKOVAN_EXPORT(zerkovan_room) char *zerkovan_room(int which, std::size_t size)

@@ -28,19 +28,15 @@ LRESULT CALLBACK renameButton(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-} // namespace zerkovan::win32
-
-std::string zerkovan::DecimalSeparator()
+std::string UserDecimalSeparator()
 {
     wchar_t separator[8] = L".";
     if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) == 0)
         return ".";
-    return win32::Utf8(separator);
+    return Utf8(separator);
 }
 
-namespace zerkovan::win32 {
-
-void ShowRunError(HWND window, std::string_view message)
+void ShowRunErrorBox(HWND window, std::string_view message)
 {
     buttonHook = SetWindowsHookExW(WH_CBT, renameButton, nullptr, GetCurrentThreadId());
     const std::wstring text = Utf16(std::string(RunErrorStart).append(message));

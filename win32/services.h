@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
 // What the window needs from Windows beyond its controls: the message that
-// names a failed click (and, in services.cpp, the user's number format).
+// names a failed click, and the user's number format.
 #pragma once
 
 #include <string>
@@ -14,6 +14,9 @@ namespace zerkovan::win32 {
 // Tells the user, in a message box over window, that a click failed and
 // why: "Грешка при изпълнение: Overflow", with a Bulgarian button. The
 // window stays open.
-void ShowRunError(HWND window, std::string_view message);
+void ShowRunErrorBox(HWND window, std::string_view message);
+
+// The decimal separator of the user's locale, UTF-8.
+std::string UserDecimalSeparator();
 
 } // namespace zerkovan::win32

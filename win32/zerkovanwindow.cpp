@@ -11,6 +11,7 @@
 #include "statictexts.h"
 
 #include <algorithm>
+#include <exception>
 #include <tuple>
 #include <windowsx.h>
 
@@ -154,7 +155,7 @@ LRESULT ZerkovanWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         if (HIWORD(wParam) == BN_CLICKED && (id == Command1_0 || id == Command1_1))
-            Command1_Click(Integer16(id - Command1_0));
+            click(Integer16(id - Command1_0));
         else if (id == IDOK)
             pressEnter();
         return 0;
@@ -230,9 +231,20 @@ void ZerkovanWindow::pressEnter()
 {
     const HWND focus = GetFocus();
     if (focus == Text2(0) || focus == Command1(0))
-        Command1_Click(0);
+        click(0);
     else if (focus == Command1(1))
-        Command1_Click(1);
+        click(1);
+}
+
+// An error that escapes a handler is shown, and the window stays open with
+// what the user typed: nothing may unwind through DispatchMessageW.
+void ZerkovanWindow::click(Integer16 index)
+{
+    try {
+        Command1_Click(index);
+    } catch (const std::exception &error) {
+        ShowRunError(error.what());
+    }
 }
 
 } // namespace zerkovan::win32

@@ -42,7 +42,8 @@ protected:
     }
     void SayVerdict(std::string_view verdict) override { m_verdict.say(Utf16(verdict)); }
     void ClearVerdict() override { m_verdict.clear(); }
-    void ShowRunError(std::string_view message) override { win32::ShowRunError(m_window, message); }
+    void ShowRunError(std::string_view message) override { ShowRunErrorBox(m_window, message); }
+    std::string DecimalSeparator() const override { return UserDecimalSeparator(); }
 
 private:
     explicit ZerkovanWindow(HWND window);
@@ -58,6 +59,7 @@ private:
     void paintBackground(HDC dc) const;
 
     void pressEnter();
+    void click(Integer16 index);
     // The title bar's and the taskbar's icons, drawn for `dpi`.
     void takeIcons(UINT dpi);
 

@@ -18,7 +18,7 @@ void Zerkovan::Command1_Click(Integer16 Index)
 void Zerkovan::ShowTriangle()
 {
     m_state.input = TextOfText2(0);
-    const RunResult result = zerkovan::ShowTriangle(m_state, DecimalSeparator());
+    const RunResult result = RunTriangle(m_state, DecimalSeparator());
     // A failed run shows what it left, as the state holds it, and says why.
     AssignText2(1, m_state.output);
     if (result != RunResult::Done) {

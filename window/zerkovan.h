@@ -5,16 +5,17 @@
 // engine works on, and the two buttons' handlers. A front end derives from
 // it, makes the controls, and gives the few operations below through which
 // the handlers reach them. After start, a click on a button or Enter in the
-// input box runs Command1_Click once, to its end.
+// input box runs Command1_Click once, to its end. Every front end runs it
+// inside a guard that shows an exception escaping it with ShowRunError, so
+// that nothing unwinds through the toolkit's or the system's dispatch.
 #pragma once
 
 #include "triangle.h"
 
-namespace zerkovan {
+#include <string>
+#include <string_view>
 
-// The decimal separator of the user's locale, UTF-8: a number service each
-// platform gives in its own front end.
-std::string DecimalSeparator();
+namespace zerkovan {
 
 class Zerkovan
 {
@@ -36,6 +37,9 @@ protected:
     virtual void ClearVerdict() = 0;
     // A failed click's message shown over the window, which stays open.
     virtual void ShowRunError(std::string_view message) = 0;
+    // The decimal separator of the user's locale, UTF-8: a number service
+    // of the platform's.
+    virtual std::string DecimalSeparator() const = 0;
 
 private:
     void ShowTriangle();

@@ -63,7 +63,7 @@ int main()
         for (const std::string &text : texts) {
             state.input = text;
             const bool failed =
-                zerkovan::ShowTriangle(state, separator) != zerkovan::RunResult::Done;
+                zerkovan::RunTriangle(state, separator) != zerkovan::RunResult::Done;
             std::printf("{\"input\": %s, \"separator\": %s, \"failed\": %s, \"output\": %s}\n",
                         json(text).c_str(), json(separator).c_str(), failed ? "true" : "false",
                         json(state.output).c_str());

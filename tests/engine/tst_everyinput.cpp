@@ -59,7 +59,7 @@ void EveryInputTest::wholeNumbersAgainstOracle()
     for (int n = 1; n <= 99; ++n) {
         WindowState state;
         state.input = std::to_string(n);
-        ShowTriangle(state, ".");
+        RunTriangle(state, ".");
         const QString problem = problemWith(state, n, ".");
         QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("N=%1: %2").arg(n).arg(problem)));
     }
@@ -82,7 +82,7 @@ void EveryInputTest::everyTextTheBoxAdmits()
     for (const QString &text : std::as_const(texts)) {
         WindowState state;
         state.input = text.toStdString();
-        ShowTriangle(state, separator.toStdString());
+        RunTriangle(state, separator.toStdString());
         const double n = ValFromText(state.input);
         QVERIFY2(n >= -9 && n <= 99, qPrintable(text));
         const QString problem = problemWith(state, n, separator.toStdString());

@@ -19,7 +19,7 @@ QString outputOf(const WindowState &state)
 void display(WindowState &state, std::string input, std::string_view separator = ".")
 {
     state.input = std::move(input);
-    ShowTriangle(state, separator);
+    RunTriangle(state, separator);
 }
 
 WindowState runFor(const QByteArray &input, std::string_view separator = ".")
@@ -188,7 +188,7 @@ void TriangleTest::runIgnoresStaleState()
     state.FoundFlag = SeenRecorded;
     state.FoundRow = 5;
     state.output = "stale";
-    ShowTriangle(state, ".");
+    RunTriangle(state, ".");
     QCOMPARE(outputOf(state), QStringLiteral("Числото 0 не се среща в триъгълника"));
     QCOMPARE(int(state.FoundRow), 0);
     QCOMPARE(int(state.FoundFlag), 0);
@@ -211,7 +211,7 @@ void TriangleTest::tooManyRowsFailBeforeWriting()
     state.output = "old";
     state.FoundFlag = SeenRecorded;
     state.FoundRow = 7;
-    QCOMPARE(ShowTriangle(state, "."), RunResult::Overflow);
+    QCOMPARE(RunTriangle(state, "."), RunResult::Overflow);
     QCOMPARE(outputOf(state), QString());
     QCOMPARE(int(state.FoundFlag), 0);
     QCOMPARE(int(state.FoundRow), 0);

@@ -202,7 +202,7 @@ void WindowLayoutTest::staticTexts()
     QCOMPARE(statement[8], QStringLiteral("Пример: 4:"));
     WindowState example;
     example.input = std::string("4");
-    zerkovan::ShowTriangle(example, ".");
+    zerkovan::RunTriangle(example, ".");
     QCOMPARE(statement.mid(9, 5).join(QStringLiteral("\r\n")),
              QString::fromStdString(example.output));
     QCOMPARE(m_fixture.window().Text1(0)->verticalScrollBar()->value(), 0);

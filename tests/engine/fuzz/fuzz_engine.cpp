@@ -70,7 +70,7 @@ void checkRun(std::string_view input, std::string_view separator)
     WindowState state;
     state.input = input;
     const double n = ValFromText(input);
-    if (ShowTriangle(state, separator) == RunResult::Overflow) {
+    if (RunTriangle(state, separator) == RunResult::Overflow) {
         require(n >= 32768 && state.output.empty(), "overflow only for 32768 rows or more", input);
         return;
     }
