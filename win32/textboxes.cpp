@@ -147,7 +147,8 @@ LRESULT inputMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam, BoxSt
         state.admitting = true;
         const LRESULT undone = undoLastChange(box, state);
         state.admitting = false;
-        return undone;
+        // A one-line box answers EM_UNDO with TRUE, undone or not.
+        return message == EM_UNDO ? TRUE : undone;
     }
     case EM_CANUNDO:
         return state.undone.has_value();
@@ -191,6 +192,19 @@ LRESULT CALLBACK boxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     case WM_CHAR:
         if (wParam == 1) // Ctrl+A's character, which some EDITs answer with a beep
             return 0;
+        // Ctrl+Z's character, which an edit control may answer with its own
+        // undo or with WM_UNDO: the box's own undo either way.
+        if (wParam == 0x1a) {
+            SendMessageW(box, WM_UNDO, 0, 0);
+            return 0;
+        }
+        break;
+    case WM_SYSKEYDOWN:
+        // Alt+Backspace, Windows' older undo key, likewise.
+        if (wParam == VK_BACK && (lParam & (LPARAM(1) << 29)) != 0) {
+            SendMessageW(box, WM_UNDO, 0, 0);
+            return 0;
+        }
         break;
     case WM_NCCALCSIZE: {
         RECT *client = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS *>(lParam)->rgrc[0]

@@ -1,14 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-// The input rule, however the text comes in: set by another process (as an
-// assistive tool's set-value comes), replaced at the caret, typed as a
-// character or by an input method, pasted, and undone after a paste. And
-// the read-only boxes, which take no text from anyone but the program.
+// The input rule, however the text comes in: every row of the rule's one
+// table (inputrule.json) replaced at the selection, pasted, typed unit by
+// unit and set whole by another process (as an assistive tool's set-value
+// comes); then an input method's character, and Undo after a paste or a
+// refused keystroke. And the read-only boxes, which take no text from
+// anyone but the program.
 #include "checks.h"
 #include "controlids.h"
+#include "inputrule.h"
 #include "text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -18,89 +22,125 @@ namespace {
 
 using namespace zerkovan::win32;
 
-enum class Way : std::uint8_t {
-    SetText,
-    ReplaceSelection,
-    Character,
+struct RuleRow
+{
+    const char *name;
+    std::wstring before;
+    int selectionStart;
+    int selectionEnd;
+    std::wstring inserted;
+    std::wstring text;
+    int cursor;
+};
+
+const RuleRow RuleRows[] = {
+#include "inputrows.inc"
+};
+
+enum class Way : std::uint8_t { Replaced, Pasted, Typed, SetWhole };
+
+const struct
+{
+    Way way;
+    const char *name;
+} Ways[] = {{Way::Replaced, "replaced"},
+            {Way::Pasted, "pasted"},
+            {Way::Typed, "typed"},
+            {Way::SetWhole, "set whole"}};
+
+// After a paste, Undo comes as the context menu sends it (asking first),
+// twice (the second gives the paste back), or from the keyboard: Ctrl+Z's
+// character or Alt+Backspace, which an edit control may undo by itself.
+enum class Other : std::uint8_t {
     InputMethod,
-    Paste,
     PasteThenUndo,
+    PasteThenMenuUndo,
+    PasteThenUndoTwice,
+    PasteThenCtrlZ,
+    PasteThenAltBackspace,
     TypeThenUndo
 };
 
-struct Row
+struct OtherRow
 {
     const char *name;
-    const wchar_t *before; // the box's text, all of it selected when `caret` is -1
+    const wchar_t *before;
     int caret;
-    Way way;
+    Other way;
     const wchar_t *arriving;
     const wchar_t *after;
     int caretAfter; // -1: not checked
 };
 
-// U+0301 is a combining acute accent; U+1F600 a face, two UTF-16 units.
-const Row Rows[] = {
-    {"a set text keeps two characters", L"", 0, Way::SetText, L"1234", L"12", -1},
-    {"a set text keeps its first line", L"", 0, Way::SetText, L"7\r\n8", L"7", -1},
-    {"a set text loses its control characters", L"", 0, Way::SetText, L"\t5", L"5", -1},
-    {"an accented letter is one character", L"", 0, Way::SetText, L"e\u0301x9", L"e\u0301x", -1},
-    {"a face is one character, never half", L"", 0, Way::SetText,
-     L"\U0001F600"
-     L"12",
-     L"\U0001F600"
-     L"1",
-     -1},
-    {"a replaced selection keeps what fits", L"1", 1, Way::ReplaceSelection, L"23", L"12", 2},
-    {"a third character is refused where the caret stands", L"12", 1, Way::Character, L"3", L"12",
-     1},
-    {"a typed character beside one is taken", L"1", 1, Way::Character, L"5", L"15", 2},
-    {"Ctrl+Backspace's DEL is refused", L"12", 2, Way::Character, L"\x7f", L"12", 2},
-    {"an input method's character is held to the rule", L"12", 2, Way::InputMethod, L"9", L"12", 2},
-    {"an input method's character beside one is taken", L"1", 1, Way::InputMethod, L"9", L"19", 2},
-    {"a paste of three digits keeps two", L"", 0, Way::Paste, L"345", L"34", 2},
-    {"a paste into a full box is refused", L"12", 2, Way::Paste, L"3", L"12", 2},
-    {"Undo after a refused paste leaves the box as it was", L"12", 2, Way::PasteThenUndo, L"3",
+const OtherRow OtherRows[] = {
+    {"an input method's character is held to the rule", L"12", 2, Other::InputMethod, L"9", L"12",
+     2},
+    {"an input method's character beside one is taken", L"1", 1, Other::InputMethod, L"9", L"19",
+     2},
+    {"Undo after a refused paste leaves the box as it was", L"12", 2, Other::PasteThenUndo, L"3",
      L"12", -1},
-    {"Undo after a paste gives back the text before it", L"1", 1, Way::PasteThenUndo, L"3", L"1",
+    {"Undo after a paste gives back the text before it", L"1", 1, Other::PasteThenUndo, L"3", L"1",
      -1},
-    {"Undo after a paste cut down gives back the text before it", L"", 0, Way::PasteThenUndo,
+    {"Undo after a paste cut down gives back the text before it", L"", 0, Other::PasteThenUndo,
      L"345", L"", 0},
-    {"Undo after a refused keystroke takes back the last one taken", L"1", 1, Way::TypeThenUndo,
+    {"Undo after a refused keystroke takes back the last one taken", L"1", 1, Other::TypeThenUndo,
      L"23", L"1", 1},
+    {"the context menu's Undo after a paste gives back the text before it", L"1", 1,
+     Other::PasteThenMenuUndo, L"3", L"1", 1},
+    {"Undo twice after a paste gives the paste back", L"1", 1, Other::PasteThenUndoTwice, L"3",
+     L"13", 2},
+    {"Ctrl+Z after a paste gives back the text before it", L"1", 1, Other::PasteThenCtrlZ, L"3",
+     L"1", 1},
+    {"Alt+Backspace after a paste gives back the text before it", L"1", 1,
+     Other::PasteThenAltBackspace, L"3", L"1", 1},
 };
 
-void arrive(HWND box, Way way, const wchar_t *text)
+// A key types a line break or a control character as a command, not as text.
+bool typeable(const std::wstring &text)
 {
-    const auto asLParam = reinterpret_cast<LPARAM>(text);
+    return std::none_of(text.begin(), text.end(), [](wchar_t c) {
+        return IsControlCharacter(char16_t(c)) || c == 0x2028 || c == 0x2029;
+    });
+}
+
+void type(HWND box, const std::wstring &text)
+{
+    for (const wchar_t unit : text)
+        SendMessageW(box, WM_CHAR, WPARAM(unit), 1);
+}
+
+void other(HWND box, Other way, const wchar_t *text)
+{
     switch (way) {
-    case Way::SetText:
-        SendMessageW(box, WM_SETTEXT, 0, asLParam);
-        break;
-    case Way::ReplaceSelection:
-        SendMessageW(box, EM_REPLACESEL, TRUE, asLParam);
-        break;
-    case Way::Character:
-        SendMessageW(box, WM_CHAR, WPARAM(text[0]), 1);
-        break;
-    case Way::InputMethod:
+    case Other::InputMethod:
         SendMessageW(box, WM_IME_CHAR, WPARAM(text[0]), 1);
         break;
-    case Way::Paste:
-    case Way::PasteThenUndo:
+    case Other::PasteThenUndo:
+    case Other::PasteThenMenuUndo:
+    case Other::PasteThenUndoTwice:
+    case Other::PasteThenCtrlZ:
+    case Other::PasteThenAltBackspace:
         putOnClipboard(text);
         SendMessageW(box, WM_PASTE, 0, 0);
-        if (way == Way::PasteThenUndo)
+        if (way == Other::PasteThenMenuUndo) {
+            if (SendMessageW(box, EM_CANUNDO, 0, 0))
+                SendMessageW(box, EM_UNDO, 0, 0);
+        } else if (way == Other::PasteThenCtrlZ) {
+            SendMessageW(box, WM_CHAR, 0x1a, 1);
+        } else if (way == Other::PasteThenAltBackspace) {
+            SendMessageW(box, WM_SYSKEYDOWN, VK_BACK, 0x20000001);
+        } else {
             SendMessageW(box, WM_UNDO, 0, 0);
+            if (way == Other::PasteThenUndoTwice)
+                SendMessageW(box, WM_UNDO, 0, 0);
+        }
         break;
-    case Way::TypeThenUndo:
-        for (const wchar_t *c = text; *c; ++c)
-            SendMessageW(box, WM_CHAR, WPARAM(*c), 1);
+    case Other::TypeThenUndo:
+        type(box, text);
         SendMessageW(box, WM_UNDO, 0, 0);
         break;
     }
 }
-
 struct Seen
 {
     std::wstring text;
@@ -134,14 +174,50 @@ Seen settled(HWND box)
 void CheckInputRule(const Program &program, Report &report)
 {
     const HWND box = program.control(Text2_0);
-    for (const Row &row : Rows) {
-        // The box as a person leaves it: the text typed, the caret placed.
-        SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-        for (const wchar_t *c = row.before; *c; ++c)
-            SendMessageW(box, WM_CHAR, WPARAM(*c), 1);
-        SendMessageW(box, EM_SETSEL, WPARAM(row.caret), row.caret);
+    // The box as a person leaves it: the text in, the selection made.
+    const auto prepare = [&](const std::wstring &before, int start, int end) {
+        SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(before.c_str()));
+        SendMessageW(box, EM_SETSEL, WPARAM(start), end);
         SendMessageW(box, EM_EMPTYUNDOBUFFER, 0, 0);
-        arrive(box, row.way, row.arriving);
+        return TextOf(box) == before;
+    };
+    for (const RuleRow &row : RuleRows) {
+        for (const auto &[way, wayName] : Ways) {
+            if (!prepare(row.before, row.selectionStart, row.selectionEnd))
+                break; // a box that held too much: no box can
+            if (way == Way::Typed && (row.inserted.empty() || !typeable(row.inserted)))
+                continue;
+            const std::wstring whole = row.before.substr(0, std::size_t(row.selectionStart)) +
+                                       row.inserted +
+                                       row.before.substr(std::size_t(row.selectionEnd));
+            switch (way) {
+            case Way::Replaced:
+                SendMessageW(box, EM_REPLACESEL, TRUE,
+                             reinterpret_cast<LPARAM>(row.inserted.c_str()));
+                break;
+            case Way::Pasted:
+                putOnClipboard(row.inserted.c_str());
+                SendMessageW(box, WM_PASTE, 0, 0);
+                break;
+            case Way::Typed:
+                type(box, row.inserted);
+                break;
+            case Way::SetWhole:
+                SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(whole.c_str()));
+                break;
+            }
+            const auto [text, start, end] = settled(box);
+            // A text set whole leaves the caret where the control puts it.
+            const bool caretHolds =
+                way == Way::SetWhole || (int(start) == row.cursor && start == end);
+            report.check(text == row.text && caretHolds, std::string(row.name) + ", " + wayName,
+                         "«" + Utf8(text) + "», caret " + std::to_string(start) + ".." +
+                             std::to_string(end));
+        }
+    }
+    for (const OtherRow &row : OtherRows) {
+        prepare(row.before, row.caret, row.caret);
+        other(box, row.way, row.arriving);
         const auto [text, start, end] = settled(box);
         const bool caretHolds =
             row.caretAfter < 0 || (int(start) == row.caretAfter && start == end);
@@ -161,16 +237,12 @@ void CheckReadOnlyBoxes(const Program &program, Report &report)
         WPARAM wParam;
         const wchar_t *text;
     } attempts[] = {
+        // Only these reach the program's filter: the edit control itself
+        // refuses typing, pasting, cutting, clearing and undoing in a
+        // read-only box, so rows for those could not fail.
         {"a set text", WM_SETTEXT, 0, L"x"},
         {"a replaced selection", EM_REPLACESEL, TRUE, L"x"},
-        {"a typed character", WM_CHAR, L'x', nullptr},
-        {"an input method's character", WM_IME_CHAR, L'x', nullptr},
-        {"a paste", WM_PASTE, 0, nullptr},
-        {"a cut", WM_CUT, 0, nullptr},
-        {"a deletion", WM_CLEAR, 0, nullptr},
         {"a request to become writable", EM_SETREADONLY, FALSE, nullptr},
-        {"an undo", WM_UNDO, 0, nullptr},
-        {"an edit control's undo", EM_UNDO, 0, nullptr},
     };
     // The program's own writes reach it; every other edit tries to change them.
     SendMessageW(program.control(Text2_0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"4"));
@@ -178,7 +250,6 @@ void CheckReadOnlyBoxes(const Program &program, Report &report)
     const std::wstring output = TextOf(program.control(Text2_1));
     report.check(output == Utf16("1\r\n2 2\r\n3 4 3\r\n4 6 6 4\r\nЧислото 4 се среща в ред 3"),
                  "«Изведи» with 4 writes the worked example", Utf8(output));
-    putOnClipboard(L"x");
     for (const int id : {Text2_1, Text1_0}) {
         const HWND box = program.control(id);
         const std::wstring held = TextOf(box);
