@@ -63,9 +63,15 @@ void VerdictStatus::say(std::wstring_view verdict)
     NotifyWinEvent(EVENT_SYSTEM_ALERT, m_static, OBJID_CLIENT, CHILDID_SELF);
 }
 
+// Without a verdict the static is no alert: a screen reader's tree holds
+// no empty one.
 void VerdictStatus::clear()
 {
     SetWindowTextW(m_static, L"");
+    if (m_annotations && !HasLiveRegions()) {
+        const MSAAPROPID role = PROPID_ACC_ROLE;
+        m_annotations->ClearHwndProps(m_static, OBJID_CLIENT, CHILDID_SELF, &role, 1);
+    }
 }
 
 } // namespace zerkovan::win32

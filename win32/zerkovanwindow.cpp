@@ -62,9 +62,11 @@ RECT insideWorkArea(RECT place)
 
 ZerkovanWindow *ZerkovanWindow::Create(HINSTANCE instance)
 {
+    // Shared: the system frees the class's icons, which live as long as
+    // the program.
     const auto icon = [instance](int size) {
         return static_cast<HICON>(
-            LoadImageW(instance, MAKEINTRESOURCEW(ProgramIcon), IMAGE_ICON, size, size, 0));
+            LoadImageW(instance, MAKEINTRESOURCEW(ProgramIcon), IMAGE_ICON, size, size, LR_SHARED));
     };
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;

@@ -5,7 +5,8 @@
 """Reads the built Zerkovan.exe's import table, as Windows' loader reads it,
 so that the one file starts on every Windows from 7 SP1 on: every function
 it imports must stand in the list of imports checked against Windows 7
-(tests/win32/imports.txt) with a Windows no newer than 7. What later
+(tests/win32/imports.txt) with a Windows no newer than 7, and its header
+may ask for no system and no subsystem newer than 7's, 6.1. What later
 versions added the program looks up at run time, and imports nothing of
 it.
 
@@ -45,6 +46,13 @@ def main(argv):
                  if since not in WINDOWS]
     failures += [f"{function} from {dll} names no source"
                  for (dll, function), (_, source) in sorted(listed.items()) if not source]
+    # Windows 7's loader refuses a file that asks for a newer system.
+    header = pe.OPTIONAL_HEADER
+    for field in ("OperatingSystem", "Subsystem"):
+        version = (getattr(header, f"Major{field}Version"), getattr(header, f"Minor{field}Version"))
+        if version > (6, 1):
+            failures.append(f"the header asks for {field.lower()} version %d.%d, after 7's 6.1"
+                            % version)
     delayed = [entry.dll.decode() for entry in getattr(pe, "DIRECTORY_ENTRY_DELAY_IMPORT", [])]
     if delayed:
         failures.append(f"delay-loads {', '.join(delayed)}")
