@@ -3,13 +3,18 @@
 
 // The input box along every path a text comes in by: keys, the clipboard
 // (Ctrl+V, Shift+Insert, the context menu), drag-and-drop and an assistive
-// tool. It ends up holding one line of at most two whole characters.
+// tool, each with the rows of the input rule's one table (inputrule.json).
+// It ends up holding one line of at most two whole characters.
 #include "platform.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QMimeData>
 #include <QScopeGuard>
@@ -35,7 +40,17 @@ enum class Path : quint8 {
 
 // U+1F600, outside the basic plane: two UTF-16 code units.
 const QString Emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
-const QString ECombiningAcute = QStringLiteral("e\u0301");
+
+// What a key can type: no control character, no line break and no half of
+// a character.
+bool typeable(const QString &text)
+{
+    return !text.isEmpty() && text.isValidUtf16() &&
+           std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+               return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+                      c == QChar::ParagraphSeparator;
+           });
+}
 
 // Each user-perceived character as one key event, as a keyboard or an input
 // method delivers it.
@@ -104,10 +119,12 @@ void insert(QLineEdit *box, Path path, const QString &text)
         QAccessible::queryAccessibleInterface(box)->editableTextInterface()->insertText(
             box->cursorPosition(), text);
         break;
-    case Path::AssistiveValue: // as Windows UI Automation sets a value
+    case Path::AssistiveValue: { // as Windows UI Automation sets a value
+        const int at = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
         QAccessible::queryAccessibleInterface(box)->setText(
-            QAccessible::Value, box->text().insert(box->cursorPosition(), text));
+            QAccessible::Value, box->text().replace(at, int(box->selectedText().size()), text));
         break;
+    }
     }
 }
 
@@ -132,10 +149,8 @@ private slots:
         QVERIFY(installed == nullptr);
     }
 
-    void insertedText_data();
-    void insertedText();
-    void insertedBeforeExistingText_data();
-    void insertedBeforeExistingText();
+    void ruleRows_data();
+    void ruleRows();
     void typingIntoAFullBoxIsRefused_data();
     void typingIntoAFullBoxIsRefused();
     void contextMenuSpeaksBulgarian();
@@ -146,100 +161,68 @@ private:
     WindowFixture m_fixture;
 };
 
-void InputBoxTest::insertedText_data()
+void InputBoxTest::ruleRows_data()
 {
     QTest::addColumn<Path>("path");
     QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
     QTest::addColumn<QString>("inserted");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("cursor"); // -1: wherever the path leaves it
 
-    const QList<std::pair<const char *, Path>> paths{{"Ctrl+V", Path::CtrlV},
+    const QList<std::pair<const char *, Path>> paths{{"keys", Path::Keys},
+                                                     {"Ctrl+V", Path::CtrlV},
                                                      {"Shift+Insert", Path::ShiftInsert},
                                                      {"context menu", Path::ContextMenu},
                                                      {"drop", Path::Drop},
                                                      {"assistive insert", Path::AssistiveInsert},
                                                      {"assistive value", Path::AssistiveValue}};
-    for (const auto &[name, path] : paths) {
-        const auto row = [name = name](const char *what) -> QTestData & {
-            return QTest::addRow("%s, %s", name, what);
-        };
-        row("emoji after 1") << path << QStringLiteral("1") << Emoji << QStringLiteral("1") + Emoji;
-        row("emoji into a full box")
-            << path << QStringLiteral("12") << Emoji << QStringLiteral("12");
-        row("line feed") << path << QString() << QStringLiteral("9\n9") << QStringLiteral("9");
-        row("bare CR") << path << QString() << QStringLiteral("9\r9") << QStringLiteral("9");
-        row("CR LF") << path << QString() << QStringLiteral("1\r\n2") << QStringLiteral("1");
-        row("tab") << path << QString() << QStringLiteral("1\t2") << QStringLiteral("12");
-        row("three digits") << path << QString() << QStringLiteral("123") << QStringLiteral("12");
-        row("combining mark") << path << QString() << ECombiningAcute + QStringLiteral("xy")
-                              << ECombiningAcute + QStringLiteral("x");
-    }
-    QTest::newRow("keys, emoji after 1")
-        << Path::Keys << QStringLiteral("1") << Emoji << QStringLiteral("1") + Emoji;
-    QTest::newRow("keys, combining mark after e")
-        << Path::Keys << QStringLiteral("1e") << QStringLiteral("\u0301")
-        << QStringLiteral("1") + ECombiningAcute;
-}
-
-void InputBoxTest::insertedText()
-{
-    QFETCH(Path, path);
-    QFETCH(QString, before);
-    QFETCH(QString, inserted);
-    QFETCH(QString, expected);
-    QLineEdit *box = m_fixture.input();
-    box->setFocus();
-    QTest::keyClicks(box, before);
-    insert(box, path, inserted);
-    QCOMPARE(box->text(), expected);
-
-    // What the engine gets is what the box shows.
-    m_fixture.click(0);
-    QVERIFY(m_fixture.outputText()
-                .section(QStringLiteral("\r\n"), -1)
-                .contains(QStringLiteral("Числото ")));
-    QCOMPARE(QString::fromStdString(m_fixture.window().state().input), expected);
-}
-
-void InputBoxTest::insertedBeforeExistingText_data()
-{
-    QTest::addColumn<Path>("path");
-    QTest::addColumn<QString>("before"); // the cursor goes to its start
-    QTest::addColumn<QString>("inserted");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<int>("cursor");
-    QTest::newRow("paste 123 before 4")
-        << Path::CtrlV << QStringLiteral("4") << QStringLiteral("123") << QStringLiteral("14") << 1;
-    QTest::newRow("paste two lines before 3")
-        << Path::CtrlV << QStringLiteral("3") << QStringLiteral("5\n") << QStringLiteral("53") << 1;
-    QTest::newRow("paste a tab before 3") << Path::ShiftInsert << QStringLiteral("3")
-                                          << QStringLiteral("\t1") << QStringLiteral("13") << 1;
-    QTest::newRow("key 1 before 12")
-        << Path::Keys << QStringLiteral("12") << QStringLiteral("1") << QStringLiteral("12") << 0;
-    for (const auto &[name, path] : {std::pair("assistive insert", Path::AssistiveInsert),
-                                     std::pair("assistive value", Path::AssistiveValue)}) {
-        QTest::addRow("%s, 3 before a full box", name)
-            << path << QStringLiteral("12") << QStringLiteral("3") << QStringLiteral("12") << -1;
-        QTest::addRow("%s, 5 before 3", name)
-            << path << QStringLiteral("3") << QStringLiteral("5") << QStringLiteral("53") << -1;
+    QFile file(QStringLiteral(ZERKOVAN_INPUT_RULE_ROWS));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    for (const auto &value : QJsonDocument::fromJson(file.readAll()).array()) {
+        const QJsonObject row = value.toObject();
+        const QString before = row[u"before"].toString();
+        const QString inserted = row[u"inserted"].toString();
+        const int start = row[u"select"][0].toInt();
+        const int end = row[u"select"][1].toInt();
+        for (const auto &[name, path] : paths) {
+            // Only a set value deletes; a drop lands at the end, and an
+            // assistive insert at the cursor, with nothing selected.
+            const bool atCursor = start == end;
+            if ((inserted.isEmpty() && path != Path::AssistiveValue) ||
+                (path == Path::Keys && !typeable(inserted)) ||
+                (path == Path::Drop && !(atCursor && end == before.size())) ||
+                (path == Path::AssistiveInsert && !atCursor))
+                continue;
+            const bool placesCursor = path <= Path::ContextMenu;
+            QTest::addRow("%s, %s", qPrintable(row[u"name"].toString()), name)
+                << path << before << start << end << inserted << row[u"text"].toString()
+                << (placesCursor ? row[u"cursor"].toInt() : -1);
+        }
     }
 }
 
-void InputBoxTest::insertedBeforeExistingText()
+void InputBoxTest::ruleRows()
 {
     QFETCH(Path, path);
     QFETCH(QString, before);
+    QFETCH(int, start);
+    QFETCH(int, end);
     QFETCH(QString, inserted);
     QFETCH(QString, expected);
-    QFETCH(int, cursor); // -1: wherever the tool leaves it
+    QFETCH(int, cursor);
     QLineEdit *box = m_fixture.input();
     box->setFocus();
-    QTest::keyClicks(box, before);
-    QTest::keyClick(box, Qt::Key_Home);
+    box->setText(before);
+    box->setSelection(start, end - start);
     insert(box, path, inserted);
     QCOMPARE(box->text(), expected);
     if (cursor >= 0)
         QCOMPARE(box->cursorPosition(), cursor);
+    // What the engine gets is what the box shows, as UTF-8.
+    m_fixture.click(0);
+    QCOMPARE(m_fixture.window().state().input, expected.toStdString());
 }
 
 void InputBoxTest::typingIntoAFullBoxIsRefused_data()
