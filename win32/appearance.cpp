@@ -48,6 +48,13 @@ UINT DpiOf(HWND window)
         return kept;
     if (const auto getDpiForWindow = NewerDpiFunctions().getDpiForWindow)
         return getDpiForWindow(window);
+    // Windows 8.1 and 10 before 1607: the effective DPI of its monitor.
+    UINT x = 0;
+    UINT y = 0;
+    if (const auto forMonitor = NewerGetDpiForMonitor();
+        forMonitor && SUCCEEDED(forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                                           0 /* MDT_EFFECTIVE_DPI */, &x, &y)))
+        return y;
     return SystemDpi();
 }
 

@@ -13,8 +13,8 @@
 
 namespace zerkovan::win32 {
 
-// The window's own DPI: per monitor where Windows knows it (10 1607 and
-// later), the system's otherwise.
+// The window's own DPI: its own where Windows knows it (10 1607 and
+// later), its monitor's on 8.1 and 10 before 1607, the system's on 7.
 UINT DpiOf(HWND window);
 // Keeps `dpi` as the DPI of the top-level `window` and all its controls,
 // from its start and each WM_DPICHANGED: before Windows 10 1607 nothing

@@ -28,6 +28,16 @@ DpiFunctions NewerDpiFunctions()
     return found;
 }
 
+GetDpiForMonitorFunction NewerGetDpiForMonitor()
+{
+    // Where LOAD_LIBRARY_SEARCH_SYSTEM32 is unknown (Windows 7 before
+    // KB2533623) there is no shcore either: no other folder is searched.
+    GetDpiForMonitorFunction found = nullptr;
+    lookUp(LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32),
+           "GetDpiForMonitor", found);
+    return found;
+}
+
 bool HasLiveRegions()
 {
     return GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetPointerType") != nullptr;
@@ -35,12 +45,9 @@ bool HasLiveRegions()
 
 LoadIconWithScaleDownFunction NewerLoadIconWithScaleDown()
 {
-    static const LoadIconWithScaleDownFunction function = [] {
-        LoadIconWithScaleDownFunction found = nullptr;
-        lookUp(GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown", found);
-        return found;
-    }();
-    return function;
+    LoadIconWithScaleDownFunction found = nullptr;
+    lookUp(GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown", found);
+    return found;
 }
 
 } // namespace zerkovan::win32

@@ -12,6 +12,10 @@
 
 namespace zerkovan::win32 {
 
+// Asked of a window before it moves to a monitor of another DPI (Windows
+// 10 1703).
+inline constexpr UINT GetDpiScaledSizeMessage = 0x02e4;
+
 // A live region changed (Windows 8): screen readers read it out.
 inline constexpr DWORD EventObjectLiveRegionChanged = 0x8019;
 
@@ -44,12 +48,17 @@ struct DpiFunctions
 };
 DpiFunctions NewerDpiFunctions();
 
+// shcore's GetDpiForMonitor (Windows 8.1), loaded from the system's
+// folder alone, or null.
+using GetDpiForMonitorFunction = HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *);
+GetDpiForMonitorFunction NewerGetDpiForMonitor();
+
 // Whether screen readers hear live regions: they came with Windows 8,
 // whose user32 also brought the pointer functions, asked for here.
 bool HasLiveRegions();
 
 // Common controls 6 has it from Windows Vista on; MinGW-w64's x86 import
-// library does not name it.
+// library does not name it. Looked up at each use, as the DPI functions.
 using LoadIconWithScaleDownFunction = HRESULT(WINAPI *)(HINSTANCE, PCWSTR, int, int, HICON *);
 LoadIconWithScaleDownFunction NewerLoadIconWithScaleDown();
 

@@ -36,7 +36,9 @@ RECT outerFrame(UINT dpi)
 
 // `place` moved just enough to lie whole inside the work area of the
 // monitor it is on, where a taskbar at the top or the left would cover its
-// caption; where it cannot fit, its caption and left edge show.
+// caption, or one at the bottom its lower edge; where it cannot fit, its
+// caption shows. Nothing moves it left: it starts at the screen's left
+// edge, the frame's width from it.
 RECT insideWorkArea(RECT place)
 {
     MONITORINFO monitor{};
@@ -44,17 +46,8 @@ RECT insideWorkArea(RECT place)
     if (!GetMonitorInfoW(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor))
         return place;
     const RECT &work = monitor.rcWork;
-    LONG right = 0;
-    LONG down = 0;
-    if (place.right > work.right)
-        right = work.right - place.right;
-    if (place.left + right < work.left)
-        right = work.left - place.left;
-    if (place.bottom > work.bottom)
-        down = work.bottom - place.bottom;
-    if (place.top + down < work.top)
-        down = work.top - place.top;
-    OffsetRect(&place, right, down);
+    const LONG up = std::min(0L, work.bottom - place.bottom);
+    OffsetRect(&place, std::max(0L, work.left - place.left), std::max(up, work.top - place.top));
     return place;
 }
 
@@ -90,10 +83,8 @@ ZerkovanWindow *ZerkovanWindow::Create(HINSTANCE instance)
     KeepDpi(window, dpi);
     RECT place = outerFrame(dpi);
     OffsetRect(&place, TwipsToPixels(45, dpi), TwipsToPixels(435, dpi));
-    place = insideWorkArea(place);
-    SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
-                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     auto *zerkovan = reinterpret_cast<ZerkovanWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    zerkovan->placeWindow(insideWorkArea(place), dpi);
     zerkovan->takeIcons(dpi);
     return zerkovan;
 }
@@ -124,6 +115,22 @@ void ZerkovanWindow::takeIcons(UINT dpi)
             DestroyIcon(*icon);
         *icon = loaded;
     }
+}
+
+void ZerkovanWindow::placeWindow(const RECT &place, UINT dpi)
+{
+    SetWindowPos(m_window, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame drawn is not the one computed (Wine draws every
+    // window's at the system's DPI), the size is mended by the difference.
+    RECT client;
+    GetClientRect(m_window, &client);
+    const RECT area = RectOf(layout::ClientArea, dpi);
+    if (EqualRect(&client, &area))
+        return;
+    SetWindowPos(m_window, nullptr, 0, 0, place.right - place.left + area.right - client.right,
+                 place.bottom - place.top + area.bottom - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 ZerkovanWindow::ZerkovanWindow(HWND window)
@@ -170,16 +177,33 @@ LRESULT ZerkovanWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_ERASEBKGND:
         paintBackground(reinterpret_cast<HDC>(wParam));
         return TRUE;
+    case GetDpiScaledSizeMessage: {
+        // Asked before a move to a monitor of another DPI (Windows 10 1703
+        // and later), so that the rectangle then suggested has our size.
+        const RECT frame = outerFrame(UINT(wParam));
+        *reinterpret_cast<SIZE *>(lParam) = {frame.right - frame.left, frame.bottom - frame.top};
+        return TRUE;
+    }
     case WM_DPICHANGED: {
-        KeepDpi(m_window, HIWORD(wParam));
+        const UINT dpi = HIWORD(wParam);
+        KeepDpi(m_window, dpi);
+        // The suggested place, but our own size: where Windows scales the
+        // old frame with the client area (8.1, 10 before 1607) the size it
+        // suggests leaves a band at the right and the bottom.
         const auto *suggested = reinterpret_cast<const RECT *>(lParam);
-        SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        placeControls(HIWORD(wParam));
-        takeIcons(HIWORD(wParam));
+        RECT place = outerFrame(dpi);
+        OffsetRect(&place, suggested->left - place.left, suggested->top - place.top);
+        placeWindow(place, dpi);
+        placeControls(dpi);
+        takeIcons(dpi);
         return 0;
     }
+    case WM_SIZE:
+        // The layout has one size: a shortcut set to start maximised, or
+        // another program, gets the window at that size, where it was.
+        if (wParam == SIZE_MAXIMIZED)
+            PostMessageW(m_window, WM_SYSCOMMAND, SC_RESTORE, 0);
+        break;
     case WM_SYSCOLORCHANGE:
         // Common controls learn of the change only from their parent.
         for (HWND child = GetWindow(m_window, GW_CHILD); child;

@@ -62,6 +62,8 @@ private:
     void click(Integer16 index);
     // The title bar's and the taskbar's icons, drawn for `dpi`.
     void takeIcons(UINT dpi);
+    // Puts the window at `place`, with the layout's client area at `dpi`.
+    void placeWindow(const RECT &place, UINT dpi);
 
     HWND m_window = nullptr;
     VerdictStatus m_verdict;

@@ -21,13 +21,22 @@ WINDOWS = ["2000", "XP", "Vista", "7"]
 
 
 def allowed(path):
-    """{(dll, function): (since, documented in)} from the list."""
+    """{(dll, function): (since, documented in, release or None)} from the list."""
     lines = {}
+    release = None
     for line in open(path, encoding="utf-8"):
-        if line.strip() and not line.startswith("#"):
+        if line.startswith("[Debian "):
+            release = line.strip()[len("[Debian "):-1]
+        elif line.strip() and not line.startswith("#"):
             dll, function, since, *source = line.split(maxsplit=3)
-            lines[(dll.lower(), function)] = (since, " ".join(source).strip())
+            lines[(dll.lower(), function)] = (since, " ".join(source).strip(), release)
     return lines
+
+
+def this_release():
+    """The major version of the Debian that builds, or None past the last."""
+    version = open("/etc/debian_version", encoding="utf-8").read().split(".")[0]
+    return version if version.isdigit() else None
 
 
 def main(argv):
@@ -38,14 +47,22 @@ def main(argv):
     failures = [f"imports {function} from {dll}, which the list does not hold: check it "
                 f"against Windows 7 and add it with its source"
                 for dll, function in sorted(imported - listed.keys())]
-    # The list serves the toolchains of both Debian releases.
+    release = this_release()
     for dll, function in sorted(listed.keys() - imported):
-        print(f"NOTE: the list holds {function} from {dll}, which this build does not import")
+        wanted = listed[(dll, function)][2]
+        if release is None:
+            print(f"NOTE: the list holds {function} from {dll}, which this build does not import")
+        elif wanted in (None, release):
+            failures.append(f"the list holds {function} from {dll} for Debian {release}, which "
+                            f"this build does not import: take it out, or move it")
+    failures += [f"imports {function} from {dll}, which the list holds for Debian {wanted} alone"
+                 for (dll, function), (_, _, wanted) in sorted(listed.items())
+                 if (dll, function) in imported and release and wanted not in (None, release)]
     failures += [f"{function} from {dll} is listed as new in Windows {since}, after 7"
-                 for (dll, function), (since, _) in sorted(listed.items())
+                 for (dll, function), (since, _, _) in sorted(listed.items())
                  if since not in WINDOWS]
     failures += [f"{function} from {dll} names no source"
-                 for (dll, function), (_, source) in sorted(listed.items()) if not source]
+                 for (dll, function), (_, source, _) in sorted(listed.items()) if not source]
     # Windows 7's loader refuses a file that asks for a newer system.
     header = pe.OPTIONAL_HEADER
     for field in ("OperatingSystem", "Subsystem"):

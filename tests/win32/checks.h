@@ -14,6 +14,8 @@ class Report
 {
 public:
     void check(bool passed, std::string_view row, const std::string &detail = {});
+    // What a row stands on: a failure is counted and said, a pass is not.
+    void require(bool done, std::string_view step);
     // Prints the count; 0 when every row passed.
     int finish() const;
 
@@ -75,12 +77,23 @@ void putOnClipboard(const wchar_t *text);
 // beside this checker, which a message hook has the program load.
 // High contrast turned on or off as Windows would, and the window told.
 bool SetHighContrast(const Program &program, bool on);
-// The program finds none of what Windows 8 and 10 added, as on Windows 7.
-bool SetWindows7(const Program &program);
+// Before the program starts: it is to find none of what Windows 8 and 10
+// added (`windows` ZerkovanCheckWindows7), or none of what 10 1607 added
+// and its monitor at 144 dpi, the system at 96 (ZerkovanCheckWindows81).
+bool StartAsOlderWindows(const wchar_t *windows);
+// Whether, since then, the verdict's static is annotated as an alert.
+bool VerdictMarkedAlert();
 // The window moves to a monitor of `dpi` from one of `from`.
 bool ChangeDpi(const Program &program, UINT dpi, UINT from);
-// The system's colours change; whether every control was told.
-bool ChangeSystemColours(const Program &program);
+// A system colour changes; whether the window and every control were told.
+bool ChangeSystemColour(const Program &program, int index, COLORREF colour);
+// The window's icons (their widths) and its font (its height), in pixels;
+// all 0 where they could not be read.
+struct Measures
+{
+    int bigIcon = 0, smallIcon = 0, fontHeight = 0;
+};
+Measures Measure(const Program &program);
 // Watches, from now on, whether the program clears its annotations while
 // their window still exists; the watch is read once the program has ended.
 class AnnotationsWatch
@@ -96,17 +109,20 @@ private:
 };
 
 void CheckLayout(const Program &program, UINT dpi, Report &report);
-// The window after a move to a monitor of 144 dpi.
-void CheckDpiChange(const Program &program, Report &report);
-// The verdict where there are no live regions: an alert raised.
-void CheckVerdictAlerts(const Program &program, Report &report);
-// Where the window stands: whole inside the work area of its monitor.
+// The window after a move to a monitor of 144 dpi from one of `from`.
+void CheckDpiChange(const Program &program, UINT from, Report &report);
+// Where the window stands: inside the work area of its monitor, and there
+// again after a maximise.
 void CheckPlace(const Program &program, Report &report, bool workAreaMoved);
 void CheckAccessibleNames(const Program &program, Report &report);
 void CheckInputRule(const Program &program, Report &report);
 void CheckReadOnlyBoxes(const Program &program, Report &report);
-void CheckVerdictEvents(const Program &program, Report &report);
+// The verdict said: a live-region event, or an alert where Windows has no
+// live regions.
+void CheckVerdict(const Program &program, Report &report, bool liveRegions);
 void CheckKeyboard(const Program &program, Report &report);
-void CheckColours(const Program &program, Report &report, bool highContrast);
+// Under high contrast, the system's face colour is `face`.
+void CheckColours(const Program &program, Report &report, bool highContrast,
+                  COLORREF face = GetSysColor(COLOR_BTNFACE));
 
 } // namespace zerkovan::checks

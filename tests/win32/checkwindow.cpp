@@ -10,14 +10,20 @@
 // Windows' input queue.
 // The program is started beside it (check-window.sh), not by it: under
 // qemu-i386 no Windows program can start a 32-bit one.
-//   usage: checkwindow.exe DPI           the rows above
+//   usage: checkwindow.exe DPI           the rows above; at 96 dpi then
+//                                        a move to a monitor of 144
 //          checkwindow.exe DPI contrast  the colours, with and without
-//                                        high contrast, a change of the
-//                                        system's colours, and the close
-//          checkwindow.exe DPI workarea  its place, with a taskbar at the
-//                                        top and the left
-//          checkwindow.exe 96 windows7   with nothing newer than Windows 7:
-//                                        a DPI change, the verdict
+//                                        high contrast, a change of a
+//                                        system colour, and the close
+//          checkwindow.exe DPI workarea  its place, in a work area with
+//                                        room at the left, shorter than
+//                                        the window
+//          checkwindow.exe DPI windows7  with nothing newer than Windows 7
+//                                        from the start: the layout, the
+//                                        verdict, a DPI change
+//          checkwindow.exe 96 windows81  as Windows 8.1 on a monitor of
+//                                        144 dpi: the layout at 144 dpi
+// In the last two it runs first, and says when the program may start.
 #include "checks.h"
 
 #include <cstdio>
@@ -39,28 +45,44 @@ int wmain(int argc, wchar_t *argv[])
     const UINT dpi = UINT(std::wcstol(argv[1], nullptr, 10));
     const std::wstring mode = argc > 2 ? argv[2] : L"";
     const bool contrast = mode == L"contrast";
-
+    Report report;
+    if (mode == L"windows7" || mode == L"windows81") {
+        report.require(StartAsOlderWindows(mode == L"windows7" ? L"ZerkovanCheckWindows7"
+                                                               : L"ZerkovanCheckWindows81"),
+                       "every window's creation is hooked");
+        std::puts("ready for the program");
+        std::fflush(stdout);
+    }
     Program program;
     if (!program.window()) {
         std::puts("FAIL: no window of class Zerkovan appeared");
         return 1;
     }
-    Report report;
+    const HDC screen = GetDC(nullptr);
+    report.require(UINT(GetDeviceCaps(screen, LOGPIXELSY)) == dpi,
+                   "the screen is at the DPI under test");
+    ReleaseDC(nullptr, screen);
     std::optional<AnnotationsWatch> annotations;
     if (mode == L"workarea") {
         CheckPlace(program, report, true);
     } else if (mode == L"windows7") {
-        report.check(SetWindows7(program), "the program finds nothing newer than Windows 7");
-        CheckVerdictAlerts(program, report);
-        CheckDpiChange(program, report);
+        CheckLayout(program, dpi, report);
+        CheckVerdict(program, report, false);
+        CheckDpiChange(program, dpi, report);
+    } else if (mode == L"windows81") {
+        CheckLayout(program, 144, report);
     } else if (contrast) {
+        // Under high contrast the window takes the face colour the
+        // system has, and the one it is changed to.
+        constexpr COLORREF Navy = RGB(0, 0, 128);
         CheckColours(program, report, false);
-        report.check(SetHighContrast(program, true), "high contrast turns on");
+        report.require(SetHighContrast(program, true), "high contrast turns on");
         CheckColours(program, report, true);
-        report.check(SetHighContrast(program, false), "high contrast turns off");
+        report.check(ChangeSystemColour(program, COLOR_BTNFACE, Navy),
+                     "a change of a system colour reaches every control");
+        CheckColours(program, report, true, Navy);
+        report.require(SetHighContrast(program, false), "high contrast turns off");
         CheckColours(program, report, false);
-        report.check(ChangeSystemColours(program),
-                     "a change of system colours reaches every control");
         annotations.emplace(program);
     } else {
         CheckLayout(program, dpi, report);
@@ -68,8 +90,10 @@ int wmain(int argc, wchar_t *argv[])
         CheckAccessibleNames(program, report);
         CheckInputRule(program, report);
         CheckReadOnlyBoxes(program, report);
-        CheckVerdictEvents(program, report);
+        CheckVerdict(program, report, true);
         CheckKeyboard(program, report);
+        if (dpi == 96)
+            CheckDpiChange(program, dpi, report);
     }
     report.check(program.close(), "closing the window ends the program");
     if (annotations)

@@ -112,12 +112,37 @@ void checkControls(const Program &program, UINT dpi, Report &report, const std::
     }
 }
 
+void checkClientArea(const Program &program, UINT dpi, Report &report, const std::string &when)
+{
+    RECT client;
+    GetClientRect(program.window(), &client);
+    const RECT area{0, 0, pixels(layout::ClientArea.width, dpi),
+                    pixels(layout::ClientArea.height, dpi)};
+    report.check(EqualRect(&client, &area) != 0, when + "the client area is 7215 x 6360 twips",
+                 rectText(client));
+}
+
+// The icons at the sizes Windows asks for at `dpi`, and the font's points.
+void checkIconsAndFont(const Program &program, UINT dpi, Report &report, const std::string &when)
+{
+    const Measures measured = Measure(program);
+    const int big = MulDiv(32, int(dpi), 96);
+    const int small = MulDiv(16, int(dpi), 96);
+    report.check(measured.bigIcon == big && measured.smallIcon == small,
+                 when + "the icons are " + std::to_string(big) + " and " + std::to_string(small) +
+                     " pixels wide",
+                 std::to_string(measured.bigIcon) + " and " + std::to_string(measured.smallIcon));
+    report.check(measured.fontHeight == MulDiv(12, int(dpi), 72),
+                 when + "the font is 12 points high",
+                 std::to_string(measured.fontHeight) + " pixels");
+}
+
 } // namespace
 
-void CheckDpiChange(const Program &program, Report &report)
+void CheckDpiChange(const Program &program, UINT from, Report &report)
 {
     constexpr UINT Dpi = 144;
-    report.check(ChangeDpi(program, Dpi, 96), "the window is moved to a monitor of 144 dpi");
+    report.require(ChangeDpi(program, Dpi, from), "the window is moved to a monitor of 144 dpi");
     // Laid out again before the rows read it.
     WaitUntil([&] {
         for (const Placed &placed : Controls)
@@ -125,7 +150,9 @@ void CheckDpiChange(const Program &program, Report &report)
                 return false;
         return true;
     });
+    checkClientArea(program, Dpi, report, "at 144 dpi, ");
     checkControls(program, Dpi, report, "at 144 dpi, ");
+    checkIconsAndFont(program, Dpi, report, "at 144 dpi, ");
     // The edge: its outer line of the edge colour, 2 pixels wide at 144 dpi;
     // a box still drawn at 96 dpi has the box's face in the second pixel.
     const HWND box = program.control(Text2_1);
@@ -147,19 +174,14 @@ void CheckDpiChange(const Program &program, Report &report)
 void CheckLayout(const Program &program, UINT dpi, Report &report)
 {
     const HWND window = program.window();
-    const HDC screen = GetDC(nullptr);
-    const auto systemDpi = UINT(GetDeviceCaps(screen, LOGPIXELSY));
-    ReleaseDC(nullptr, screen);
-    report.check(systemDpi == dpi, "the screen is at the DPI under test",
-                 std::to_string(systemDpi) + " dpi");
-
-    RECT client;
-    GetClientRect(window, &client);
-    const RECT area{0, 0, pixels(layout::ClientArea.width, dpi),
-                    pixels(layout::ClientArea.height, dpi)};
-    report.check(EqualRect(&client, &area) != 0, "the client area is 7215 x 6360 twips",
-                 rectText(client));
+    checkClientArea(program, dpi, report, "");
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    report.check(origin.x == pixels(45, dpi) && origin.y == pixels(435, dpi),
+                 "the client area stands 45 twips from the screen's left, 435 from its top",
+                 std::to_string(origin.x) + ", " + std::to_string(origin.y));
     checkControls(program, dpi, report, "");
+    checkIconsAndFont(program, dpi, report, "");
 
     report.check(!IsWindowVisible(program.control(Text1_1)) &&
                      TextOf(program.control(Text1_1)) == Utf16(Motto),
@@ -181,21 +203,29 @@ void CheckPlace(const Program &program, Report &report, bool workAreaMoved)
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(program.window(), MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT &work = monitor.rcWork;
-    if (workAreaMoved) {
-        report.check(work.left > 0 && work.top > 0,
-                     "the work area leaves room for a taskbar at the top and the left",
-                     rectText(work));
-    }
-    RECT window;
-    GetWindowRect(program.window(), &window);
-    RECT inside;
-    IntersectRect(&inside, &window, &work);
-    report.check(EqualRect(&inside, &window) != 0,
-                 "the whole window, caption and frame, lies inside the work area",
-                 rectText(window) + " in " + rectText(work));
+    RECT before;
+    GetWindowRect(program.window(), &before);
+    if (workAreaMoved)
+        report.require(work.left > 0 && work.bottom - work.top < before.bottom - before.top,
+                       "the work area leaves room at the left and is shorter than the window");
+    // Whole inside; or, where it is taller, hanging from the work area's top.
+    report.check(before.left >= work.left && before.top >= work.top && before.right <= work.right &&
+                     (before.bottom <= work.bottom || before.top == work.top),
+                 "the window lies inside the work area, or hangs from its top",
+                 rectText(before) + " in " + rectText(work));
+    // As a shortcut set to start maximised shows it.
+    ShowWindow(program.window(), SW_MAXIMIZE);
+    RECT after{};
+    const auto restored = [&] {
+        GetWindowRect(program.window(), &after);
+        return !IsZoomed(program.window()) && EqualRect(&after, &before);
+    };
+    WaitUntil(restored);
+    report.check(restored(), "maximised, the window comes back to its place and size",
+                 rectText(after));
 }
 
-void CheckColours(const Program &program, Report &report, bool highContrast)
+void CheckColours(const Program &program, Report &report, bool highContrast, COLORREF face)
 {
     const HWND window = program.window();
     const std::string theme = highContrast ? " under high contrast" : "";
@@ -207,7 +237,6 @@ void CheckColours(const Program &program, Report &report, bool highContrast)
     const POINT display = inside(Command1_0);
     const POINT clear = inside(Command1_1);
     const RECT output = clientRectOf(window, program.control(Text2_1));
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const struct
     {
         const char *what;

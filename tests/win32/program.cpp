@@ -19,6 +19,12 @@ void Report::check(bool passed, std::string_view row, const std::string &detail)
     ++(passed ? m_passed : m_failed);
 }
 
+void Report::require(bool done, std::string_view step)
+{
+    if (!done)
+        check(false, step);
+}
+
 int Report::finish() const
 {
     std::printf("%d passed, %d failed\n", m_passed, m_failed);
@@ -130,23 +136,52 @@ bool SetHighContrast(const Program &program, bool on)
     return done;
 }
 
-bool SetWindows7(const Program &program)
+bool StartAsOlderWindows(const wchar_t *windows)
 {
-    static HANDLE windows7 = nullptr;
-    return takeStandIn(program) && holdEvent(L"ZerkovanCheckWindows7", true, windows7);
+    // Held for good, as the hook: the program is yet to start.
+    const HANDLE held = CreateEventW(nullptr, TRUE, FALSE, windows);
+    const HANDLE alertRole = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckAlertRole");
+    const HMODULE library = LoadLibraryW(L"standin.dll");
+    const auto procedure = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, "StandInStartHook")));
+    return held && alertRole && procedure && SetWindowsHookExW(WH_CBT, procedure, library, 0);
 }
 
-bool ChangeSystemColours(const Program &program)
+bool VerdictMarkedAlert()
 {
+    const HANDLE role = OpenEventW(SYNCHRONIZE, FALSE, L"ZerkovanCheckAlertRole");
+    const bool marked = role && WaitForSingleObject(role, 0) == WAIT_OBJECT_0;
+    if (role)
+        CloseHandle(role);
+    return marked;
+}
+
+bool ChangeSystemColour(const Program &program, int index, COLORREF colour)
+{
+    static const UINT change = RegisterWindowMessageW(L"ZerkovanCheckSysColour");
     const HANDLE passedOn = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckColoursPassedOn");
-    DWORD_PTR result = 0;
-    // What Windows sends each top-level window; answered once handled.
-    const bool sent =
-        takeStandIn(program) && SendMessageTimeoutW(program.window(), WM_SYSCOLORCHANGE, 0, 0,
-                                                    SMTO_BLOCK, Patience, &result) != 0;
-    const bool told = sent && WaitForSingleObject(passedOn, 0) == WAIT_OBJECT_0;
+    const bool told = takeStandIn(program) &&
+                      PostMessageW(program.window(), change, WPARAM(index), LPARAM(colour)) &&
+                      WaitUntil([&] { return WaitForSingleObject(passedOn, 0) == WAIT_OBJECT_0; });
     CloseHandle(passedOn);
     return told;
+}
+
+Measures Measure(const Program &program)
+{
+    static const UINT measure = RegisterWindowMessageW(L"ZerkovanCheckMeasure");
+    const HWND window = program.window();
+    const auto read = [window](const wchar_t *name) {
+        return int(reinterpret_cast<INT_PTR>(GetPropW(window, name)));
+    };
+    // Each measure writes the font's height last: cleared first, it tells
+    // when this one is done.
+    SetPropW(window, L"ZerkovanCheck.FontHeight", nullptr);
+    if (!takeStandIn(program) || !PostMessageW(window, measure, 0, 0) ||
+        !WaitUntil([&] { return read(L"ZerkovanCheck.FontHeight") != 0; }))
+        return {};
+    return {read(L"ZerkovanCheck.BigIcon"), read(L"ZerkovanCheck.SmallIcon"),
+            read(L"ZerkovanCheck.FontHeight")};
 }
 
 AnnotationsWatch::AnnotationsWatch(const Program &program)

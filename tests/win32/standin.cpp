@@ -3,26 +3,41 @@
 
 // What Wine cannot be asked for, made up inside Zerkovan.exe: a
 // high-contrast theme, an older Windows, and a change of the window's DPI.
-// checkwindow.exe hooks the program's messages with StandInHook, so that
-// the program's own thread loads this DLL (no thread is started in it,
-// which qemu-i386's emulation would not survive). There it takes the
+// checkwindow.exe hooks the program's messages with StandInHook, or every
+// program's window creation with StandInStartHook before the program
+// starts, so that the program's own thread loads this DLL (no thread is
+// started in it, which qemu-i386's emulation would not survive). There it takes the
 // program's imports of SystemParametersInfoW and GetProcAddress:
 // - SPI_GETHIGHCONTRAST answers as Windows does while the checker holds
 //   the event ZerkovanCheckHighContrastOn, as while a user has the theme on;
 // - GetProcAddress finds none of what Windows 8 and 10 added while it holds
-//   ZerkovanCheckWindows7, as on Windows 7;
+//   ZerkovanCheckWindows7, as on Windows 7, nor LoadIconWithScaleDown, so
+//   that the icons come the way they come where it fails; while it holds
+//   ZerkovanCheckWindows81, none of what 10 1607 added, and a monitor whose
+//   scaling became 150 % after the user signed in, the system's DPI
+//   staying 96;
 // - the message ZerkovanCheckDpiChange, posted with the new DPI and the
 //   one before, becomes the WM_DPICHANGED Windows sends when the window
-//   moves to a monitor of that DPI.
+//   moves to a monitor of that DPI;
+// - ZerkovanCheckSysColour, posted with a colour's index and value, sets
+//   it as the Control Panel does, and tells the window as Windows does;
+// - ZerkovanCheckMeasure puts the sizes of the window's icons and the
+//   height of its font in the window's properties, where the checker,
+//   for whom these handles mean nothing, reads them.
 // Everything else goes to the system. It also watches, for the checker:
 // - a WM_SYSCOLORCHANGE sent to the window sets ZerkovanCheckColoursPassedOn
 //   once every control has been sent it too;
-// - the annotations' ClearHwndProps sets ZerkovanCheckAnnotationsCleared
-//   when it is given a window that still exists.
+// - the annotations on the verdict's static: ZerkovanCheckAlertRole is set
+//   while it is marked an alert, and ZerkovanCheckAnnotationsCleared once
+//   they are cleared while it still exists.
+#include "controlids.h"
+
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <oleacc.h>
 #include <set>
+#include <utility>
 #include <windows.h>
 
 namespace {
@@ -41,24 +56,32 @@ bool held(const wchar_t *event)
     return true;
 }
 
-// What the program looks up and Windows 7 lacks.
-bool newerThanWindows7(LPCSTR name)
+bool named(LPCSTR name, std::initializer_list<const char *> names)
 {
-    if (IS_INTRESOURCE(name))
-        return false;
-    for (const char *newer : {"GetDpiForWindow", "AdjustWindowRectExForDpi",
-                              "GetSystemMetricsForDpi", "GetPointerType"})
-        if (std::strcmp(name, newer) == 0)
-            return true;
-    return false;
+    return !IS_INTRESOURCE(name) && std::any_of(names.begin(), names.end(), [name](auto one) {
+        return std::strcmp(name, one) == 0;
+    });
 }
 
-FARPROC WINAPI lookUpAsWindows7(HMODULE module, LPCSTR name)
+HRESULT WINAPI monitorAt144(HMONITOR, int, UINT *x, UINT *y)
 {
-    if (held(L"ZerkovanCheckWindows7") && newerThanWindows7(name)) {
+    *x = *y = 144;
+    return S_OK;
+}
+
+FARPROC WINAPI lookUpAsOlderWindows(HMODULE module, LPCSTR name)
+{
+    const bool windows7 = held(L"ZerkovanCheckWindows7");
+    const bool windows81 = held(L"ZerkovanCheckWindows81");
+    if (((windows7 || windows81) &&
+         named(name, {"GetDpiForWindow", "AdjustWindowRectExForDpi", "GetSystemMetricsForDpi"})) ||
+        (windows7 &&
+         named(name, {"GetPointerType", "LoadIconWithScaleDown", "GetDpiForMonitor"}))) {
         SetLastError(ERROR_PROC_NOT_FOUND);
         return nullptr;
     }
+    if (windows81 && named(name, {"GetDpiForMonitor"}))
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(monitorAt144));
     return systemLookUp(module, name);
 }
 
@@ -116,11 +139,11 @@ RECT suggestedAt(HWND window, UINT dpi, UINT from)
             now.top + MulDiv(now.bottom - now.top, int(dpi), int(from))};
 }
 
-void signal(const wchar_t *event)
+void setEvent(const wchar_t *name, bool on)
 {
-    if (const HANDLE watched = OpenEventW(EVENT_MODIFY_STATE, FALSE, event)) {
-        SetEvent(watched);
-        CloseHandle(watched);
+    if (const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name)) {
+        on ? SetEvent(event) : ResetEvent(event);
+        CloseHandle(event);
     }
 }
 
@@ -142,7 +165,7 @@ LRESULT CALLBACK watchColours(int code, WPARAM wParam, LPARAM lParam)
         if (const HWND parent = GetParent(sent->hwnd)) {
             recoloured.insert(sent->hwnd);
             if (everyControlRecoloured(parent))
-                signal(L"ZerkovanCheckColoursPassedOn");
+                setEvent(L"ZerkovanCheckColoursPassedOn", true);
         } else {
             recoloured.clear();
         }
@@ -150,71 +173,154 @@ LRESULT CALLBACK watchColours(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+bool isVerdict(HWND window)
+{
+    return IsWindow(window) && GetDlgCtrlID(window) == zerkovan::win32::VerdictStatic;
+}
+
+using SetHwndPropFunction = HRESULT(WINAPI *)(IAccPropServices *, HWND, DWORD, DWORD, MSAAPROPID,
+                                              VARIANT);
 using ClearHwndPropsFunction = HRESULT(WINAPI *)(IAccPropServices *, HWND, DWORD, DWORD,
                                                  const MSAAPROPID *, int);
+SetHwndPropFunction systemSet = nullptr;
 ClearHwndPropsFunction systemClear = nullptr;
+
+HRESULT WINAPI setWatched(IAccPropServices *self, HWND window, DWORD object, DWORD child,
+                          MSAAPROPID mark, VARIANT value)
+{
+    if (isVerdict(window) && IsEqualGUID(mark, PROPID_ACC_ROLE))
+        setEvent(L"ZerkovanCheckAlertRole", value.vt == VT_I4 && value.lVal == ROLE_SYSTEM_ALERT);
+    return systemSet(self, window, object, child, mark, value);
+}
 
 HRESULT WINAPI clearWatched(IAccPropServices *self, HWND window, DWORD object, DWORD child,
                             const MSAAPROPID *marks, int count)
 {
-    if (IsWindow(window))
-        signal(L"ZerkovanCheckAnnotationsCleared");
+    if (isVerdict(window)) {
+        setEvent(L"ZerkovanCheckAnnotationsCleared", true);
+        for (int i = 0; i < count; ++i)
+            if (IsEqualGUID(marks[i], PROPID_ACC_ROLE))
+                setEvent(L"ZerkovanCheckAlertRole", false);
+    }
     return systemClear(self, window, object, child, marks, count);
 }
 
+template <typename Function> void replaceSlot(void **table, int slot, Function watch, Function &was)
+{
+    DWORD protection = 0;
+    VirtualProtect(static_cast<void *>(&table[slot]), sizeof(void *), PAGE_READWRITE, &protection);
+    was = reinterpret_cast<Function>(table[slot]);
+    table[slot] = reinterpret_cast<void *>(watch);
+    VirtualProtect(static_cast<void *>(&table[slot]), sizeof(void *), protection, &protection);
+}
+
 // The class's table of functions is one for every object of it, the
-// program's too: an object of our own gives its place.
+// program's too: an object of our own gives its place. Once; not before
+// the program has started COM, which a window may come before.
 void watchAnnotations()
 {
+    static bool watching = false;
     IAccPropServices *services = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+    if (watching ||
+        FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices, reinterpret_cast<void **>(&services))))
         return;
-    // ClearHwndProps is the tenth: IUnknown's three, then six of its own.
-    constexpr int clearSlot = 9;
+    watching = true;
+    // After IUnknown's three: SetHwndProp the fourth of its own,
+    // ClearHwndProps the seventh.
     auto *table = *reinterpret_cast<void ***>(services);
-    DWORD protection = 0;
-    VirtualProtect(static_cast<void *>(&table[clearSlot]), sizeof(void *), PAGE_READWRITE,
-                   &protection);
-    systemClear = reinterpret_cast<ClearHwndPropsFunction>(table[clearSlot]);
-    table[clearSlot] = reinterpret_cast<void *>(clearWatched);
-    VirtualProtect(static_cast<void *>(&table[clearSlot]), sizeof(void *), protection, &protection);
+    replaceSlot(table, 6, &setWatched, systemSet);
+    replaceSlot(table, 9, &clearWatched, systemClear);
     services->Release();
+}
+
+// What the checker cannot read of the window from its own process.
+void measure(HWND window)
+{
+    for (auto [kind, name] : {std::pair{ICON_BIG, L"ZerkovanCheck.BigIcon"},
+                              std::pair{ICON_SMALL, L"ZerkovanCheck.SmallIcon"}}) {
+        ICONINFO icon{};
+        BITMAP picture{};
+        const auto handle = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, kind, 0));
+        if (handle && GetIconInfo(handle, &icon)) {
+            GetObjectW(icon.hbmColor ? icon.hbmColor : icon.hbmMask, sizeof picture, &picture);
+            DeleteObject(icon.hbmColor);
+            DeleteObject(icon.hbmMask);
+        }
+        SetPropW(window, name, reinterpret_cast<HANDLE>(INT_PTR(picture.bmWidth)));
+    }
+    LOGFONTW font{};
+    const auto handle = reinterpret_cast<HFONT>(
+        SendMessageW(GetDlgItem(window, zerkovan::win32::Text2_0), WM_GETFONT, 0, 0));
+    GetObjectW(handle, sizeof font, &font);
+    SetPropW(window, L"ZerkovanCheck.FontHeight",
+             reinterpret_cast<HANDLE>(INT_PTR(-font.lfHeight)));
+}
+
+// Once, in the program's thread: keeps this DLL loaded for good and takes
+// the imports.
+void takeOver()
+{
+    watchAnnotations();
+    if (systemFunction)
+        return;
+    HMODULE self = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCWSTR>(&takeOver), &self);
+    systemFunction = reinterpret_cast<SystemParametersInfoFunction>(replaceImport(
+        "user32.dll", "SystemParametersInfoW", reinterpret_cast<void *>(withHighContrast)));
+    systemLookUp = reinterpret_cast<GetProcAddressFunction>(replaceImport(
+        "kernel32.dll", "GetProcAddress", reinterpret_cast<void *>(lookUpAsOlderWindows)));
+    SetWindowsHookExW(WH_CALLWNDPROC, watchColours, self, GetCurrentThreadId());
 }
 
 } // namespace
 
-// Called in the program's thread for each message it takes: the first
-// keeps this DLL loaded for good and takes the imports.
 extern "C" __declspec(dllexport) LRESULT CALLBACK StandInHook(int, WPARAM, LPARAM);
+extern "C" __declspec(dllexport) LRESULT CALLBACK StandInStartHook(int, WPARAM, LPARAM);
 
+// Called in every thread that creates a window: takes over Zerkovan.exe's
+// before its window exists.
+LRESULT CALLBACK StandInStartHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    wchar_t path[MAX_PATH] = L"";
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (code == HCBT_CREATEWND && length >= 12 &&
+        lstrcmpiW(path + length - 12, L"Zerkovan.exe") == 0)
+        takeOver();
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Called in the program's thread for each message it takes.
 LRESULT CALLBACK StandInHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (!systemFunction) {
-        HMODULE self = nullptr;
-        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
-                           reinterpret_cast<LPCWSTR>(&StandInHook), &self);
-        systemFunction = reinterpret_cast<SystemParametersInfoFunction>(replaceImport(
-            "user32.dll", "SystemParametersInfoW", reinterpret_cast<void *>(withHighContrast)));
-        systemLookUp = reinterpret_cast<GetProcAddressFunction>(replaceImport(
-            "kernel32.dll", "GetProcAddress", reinterpret_cast<void *>(lookUpAsWindows7)));
-        SetWindowsHookExW(WH_CALLWNDPROC, watchColours, self, GetCurrentThreadId());
-        watchAnnotations();
-        const HANDLE taken = OpenEventW(EVENT_MODIFY_STATE, FALSE, L"ZerkovanCheckStandInTaken");
-        if (taken && systemFunction && systemLookUp)
-            SetEvent(taken);
-        if (taken)
-            CloseHandle(taken);
+    static bool hooked = false;
+    if (!hooked) {
+        hooked = true;
+        takeOver();
+        setEvent(L"ZerkovanCheckStandInTaken", systemFunction && systemLookUp);
     }
     static const UINT dpiChange = RegisterWindowMessageW(L"ZerkovanCheckDpiChange");
+    static const UINT sysColour = RegisterWindowMessageW(L"ZerkovanCheckSysColour");
+    static const UINT measuring = RegisterWindowMessageW(L"ZerkovanCheckMeasure");
     auto *message = reinterpret_cast<MSG *>(lParam);
-    if (code == HC_ACTION && wParam == PM_REMOVE && message->message == dpiChange &&
-        message->hwnd) {
+    if (code != HC_ACTION || wParam != PM_REMOVE || !message->hwnd)
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    const UINT taken = message->message;
+    if (taken == dpiChange || taken == sysColour || taken == measuring)
+        message->message = WM_NULL;
+    if (taken == dpiChange) {
         const auto dpi = UINT(message->wParam);
         RECT suggested = suggestedAt(message->hwnd, dpi, UINT(message->lParam));
-        message->message = WM_NULL;
         SendMessageW(message->hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
+    } else if (taken == sysColour) {
+        const int index = int(message->wParam);
+        const auto colour = COLORREF(message->lParam);
+        SetSysColors(1, &index, &colour);
+        SendMessageW(message->hwnd, WM_SYSCOLORCHANGE, 0, 0);
+    } else if (taken == measuring) {
+        measure(message->hwnd);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
