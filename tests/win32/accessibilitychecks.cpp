@@ -165,13 +165,14 @@ void CheckVerdict(const Program &program, Report &report, bool liveRegions)
     GetWindowRect(status, &place);
     report.check(IsRectEmpty(&place) != 0, "the verdict's static takes no room");
     if (!liveRegions)
-        report.check(VerdictMarkedAlert(), "the verdict's static is marked an alert");
+        report.check(Signalled(L"ZerkovanCheckAlertRole"),
+                     "the verdict's static is marked an alert");
     const std::string seen = click(Command1_1);
-    report.check(eventsOn(said) == 0 && eventsOn(other) == 0 && !VerdictMarkedAlert() &&
-                     TextOf(status).empty() && TextOf(program.control(Text2_0)).empty() &&
-                     TextOf(program.control(Text2_1)).empty(),
-                 "«Изчисти» says nothing, marks no alert, and empties the verdict and both boxes",
-                 seen);
+    report.check(
+        eventsOn(said) == 0 && eventsOn(other) == 0 && !Signalled(L"ZerkovanCheckAlertRole") &&
+            TextOf(status).empty() && TextOf(program.control(Text2_0)).empty() &&
+            TextOf(program.control(Text2_1)).empty(),
+        "«Изчисти» says nothing, marks no alert, and empties the verdict and both boxes", seen);
     if (hook)
         UnhookWinEvent(hook);
 }

@@ -81,10 +81,6 @@ bool SetHighContrast(const Program &program, bool on);
 // added (`windows` ZerkovanCheckWindows7), or none of what 10 1607 added
 // and its monitor at 144 dpi, the system at 96 (ZerkovanCheckWindows81).
 bool StartAsOlderWindows(const wchar_t *windows);
-// Whether, since then, the verdict's static is annotated as an alert.
-bool VerdictMarkedAlert();
-// The window moves to a monitor of `dpi` from one of `from`.
-bool ChangeDpi(const Program &program, UINT dpi, UINT from);
 // A system colour changes; whether the window and every control were told.
 bool ChangeSystemColour(const Program &program, int index, COLORREF colour);
 // The window's icons (their widths) and its font (its height), in pixels;
@@ -94,19 +90,13 @@ struct Measures
     int bigIcon = 0, smallIcon = 0, fontHeight = 0;
 };
 Measures Measure(const Program &program);
-// Watches, from now on, whether the program clears its annotations while
-// their window still exists; the watch is read once the program has ended.
-class AnnotationsWatch
-{
-public:
-    explicit AnnotationsWatch(const Program &program);
-    ~AnnotationsWatch();
-    bool clearedInTime() const;
-
-private:
-    HANDLE m_cleared = nullptr;
-    bool m_taken = false;
-};
+// The window moves to a monitor of `dpi` from one of `from`.
+bool ChangeDpi(const Program &program, UINT dpi, UINT from);
+// Whether standin.dll, once taken, has seen in the program what `signal`
+// names: ZerkovanCheckAlertRole while the verdict's static is marked an
+// alert, ZerkovanCheckAnnotationsCleared once its annotations were cleared
+// while it existed.
+bool Signalled(const wchar_t *signal);
 
 void CheckLayout(const Program &program, UINT dpi, Report &report);
 // The window after a move to a monitor of 144 dpi from one of `from`.

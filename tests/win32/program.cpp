@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <map>
 #include <string>
 
 namespace zerkovan::checks {
@@ -82,54 +83,74 @@ void putOnClipboard(const wchar_t *text)
 
 namespace {
 
+// The events by which the checker tells the stand-in a state it holds,
+// and the stand-in tells the checker what it saw, made before either is
+// asked for; a state ends when its event is closed.
+HANDLE &eventOf(const wchar_t *name)
+{
+    static std::map<std::wstring, HANDLE> events;
+    HANDLE &event = events[name];
+    if (!event)
+        event = CreateEventW(nullptr, TRUE, FALSE, name);
+    return event;
+}
+
+void hold(const wchar_t *state, bool on)
+{
+    HANDLE &event = eventOf(state);
+    if (!on) {
+        CloseHandle(event);
+        event = nullptr;
+    }
+}
+
+bool loadedWithSignals()
+{
+    for (const wchar_t *signal :
+         {L"ZerkovanCheckStandInTaken", L"ZerkovanCheckAlertRole",
+          L"ZerkovanCheckAnnotationsCleared", L"ZerkovanCheckColoursPassedOn"})
+        if (!eventOf(signal))
+            return false;
+    return LoadLibraryW(L"standin.dll") != nullptr;
+}
+
+HOOKPROC standInProcedure(const char *name)
+{
+    return reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"standin.dll"), name)));
+}
+
 // Hooks the program's messages with standin.dll, once; whether the
 // program's thread has loaded it and taken its imports.
 bool takeStandIn(const Program &program)
 {
     static bool taken = false;
-    if (taken)
-        return true;
-    const HANDLE done = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckStandInTaken");
-    const HMODULE library = LoadLibraryW(L"standin.dll");
-    const auto procedure = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void (*)()>(GetProcAddress(library, "StandInHook")));
-    if (procedure && SetWindowsHookExW(WH_GETMESSAGE, procedure, library,
-                                       GetWindowThreadProcessId(program.window(), nullptr))) {
+    if (!taken && loadedWithSignals() &&
+        SetWindowsHookExW(WH_GETMESSAGE, standInProcedure("StandInHook"),
+                          GetModuleHandleW(L"standin.dll"),
+                          GetWindowThreadProcessId(program.window(), nullptr))) {
         // The program's thread loads the library at its next message.
         PostMessageW(program.window(), WM_NULL, 0, 0);
-        taken = done && WaitUntil([&] { return WaitForSingleObject(done, 0) == WAIT_OBJECT_0; });
+        taken = WaitUntil([] { return Signalled(L"ZerkovanCheckStandInTaken"); });
     }
-    if (done)
-        CloseHandle(done);
     return taken;
-}
-
-// Creates the event `name`, held while `on`; whether it now is as asked.
-bool holdEvent(const wchar_t *name, bool on, HANDLE &held)
-{
-    if (on && !held)
-        held = CreateEventW(nullptr, TRUE, FALSE, name);
-    if (!on && held) {
-        CloseHandle(held);
-        held = nullptr;
-    }
-    const HANDLE seen = OpenEventW(SYNCHRONIZE, FALSE, name);
-    if (seen)
-        CloseHandle(seen);
-    return (seen != nullptr) == on;
 }
 
 } // namespace
 
+bool Signalled(const wchar_t *signal)
+{
+    return WaitForSingleObject(eventOf(signal), 0) == WAIT_OBJECT_0;
+}
+
 bool SetHighContrast(const Program &program, bool on)
 {
-    static HANDLE themeOn = nullptr;
-    bool done = takeStandIn(program) && holdEvent(L"ZerkovanCheckHighContrastOn", on, themeOn);
+    hold(L"ZerkovanCheckHighContrastOn", on);
     // What Windows broadcasts when the theme changes, answered once handled.
     DWORD_PTR result = 0;
-    done = SendMessageTimeoutW(program.window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0,
-                               SMTO_BLOCK, Patience, &result) != 0 &&
-           done;
+    const bool done = takeStandIn(program) &&
+                      SendMessageTimeoutW(program.window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST,
+                                          0, SMTO_BLOCK, Patience, &result) != 0;
     // Painted again before anyone reads the screen.
     RedrawWindow(program.window(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -138,33 +159,18 @@ bool SetHighContrast(const Program &program, bool on)
 
 bool StartAsOlderWindows(const wchar_t *windows)
 {
-    // Held for good, as the hook: the program is yet to start.
-    const HANDLE held = CreateEventW(nullptr, TRUE, FALSE, windows);
-    const HANDLE alertRole = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckAlertRole");
-    const HMODULE library = LoadLibraryW(L"standin.dll");
-    const auto procedure = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void (*)()>(GetProcAddress(library, "StandInStartHook")));
-    return held && alertRole && procedure && SetWindowsHookExW(WH_CBT, procedure, library, 0);
-}
-
-bool VerdictMarkedAlert()
-{
-    const HANDLE role = OpenEventW(SYNCHRONIZE, FALSE, L"ZerkovanCheckAlertRole");
-    const bool marked = role && WaitForSingleObject(role, 0) == WAIT_OBJECT_0;
-    if (role)
-        CloseHandle(role);
-    return marked;
+    hold(windows, true);
+    return loadedWithSignals() && SetWindowsHookExW(WH_CBT, standInProcedure("StandInStartHook"),
+                                                    GetModuleHandleW(L"standin.dll"), 0);
 }
 
 bool ChangeSystemColour(const Program &program, int index, COLORREF colour)
 {
     static const UINT change = RegisterWindowMessageW(L"ZerkovanCheckSysColour");
-    const HANDLE passedOn = CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckColoursPassedOn");
-    const bool told = takeStandIn(program) &&
-                      PostMessageW(program.window(), change, WPARAM(index), LPARAM(colour)) &&
-                      WaitUntil([&] { return WaitForSingleObject(passedOn, 0) == WAIT_OBJECT_0; });
-    CloseHandle(passedOn);
-    return told;
+    ResetEvent(eventOf(L"ZerkovanCheckColoursPassedOn"));
+    return takeStandIn(program) &&
+           PostMessageW(program.window(), change, WPARAM(index), LPARAM(colour)) &&
+           WaitUntil([] { return Signalled(L"ZerkovanCheckColoursPassedOn"); });
 }
 
 Measures Measure(const Program &program)
@@ -182,22 +188,6 @@ Measures Measure(const Program &program)
         return {};
     return {read(L"ZerkovanCheck.BigIcon"), read(L"ZerkovanCheck.SmallIcon"),
             read(L"ZerkovanCheck.FontHeight")};
-}
-
-AnnotationsWatch::AnnotationsWatch(const Program &program)
-    : m_cleared(CreateEventW(nullptr, TRUE, FALSE, L"ZerkovanCheckAnnotationsCleared")),
-      m_taken(takeStandIn(program))
-{
-}
-
-AnnotationsWatch::~AnnotationsWatch()
-{
-    CloseHandle(m_cleared);
-}
-
-bool AnnotationsWatch::clearedInTime() const
-{
-    return m_taken && WaitForSingleObject(m_cleared, 0) == WAIT_OBJECT_0;
 }
 
 bool ChangeDpi(const Program &program, UINT dpi, UINT from)
