@@ -27,8 +27,6 @@ private slots:
     void init() { QVERIFY(m_fixture.open()); }
     void cleanup() { m_fixture.close(); }
 
-    void inputTakesTwoCharacters_data();
-    void inputTakesTwoCharacters();
     void readOnlyBoxesRefuseTyping_data();
     void readOnlyBoxesRefuseTyping();
     void readOnlyBoxSelectsAndCopies();
@@ -47,34 +45,6 @@ private slots:
 private:
     WindowFixture m_fixture;
 };
-
-void WindowBehaviourTest::inputTakesTwoCharacters_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("pasted");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("typed 123") << QStringLiteral("123") << false << QStringLiteral("12");
-    QTest::newRow("pasted 123") << QStringLiteral("123") << true << QStringLiteral("12");
-    QTest::newRow("typed 9x7") << QStringLiteral("9x7") << false << QStringLiteral("9x");
-    QTest::newRow("pasted Ж9x") << QStringLiteral("Ж9x") << true << QStringLiteral("Ж9");
-    QTest::newRow("pasted 7") << QStringLiteral("7") << true << QStringLiteral("7");
-}
-
-void WindowBehaviourTest::inputTakesTwoCharacters()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, pasted);
-    QFETCH(QString, expected);
-    m_fixture.input()->setFocus();
-    if (pasted) {
-        QApplication::clipboard()->setText(text);
-        QTest::keyClick(m_fixture.input(), Qt::Key_V, Qt::ControlModifier);
-    } else {
-        QTest::keyClicks(m_fixture.input(), text);
-    }
-    QCOMPARE(m_fixture.input()->text(), expected);
-    QCOMPARE(m_fixture.input()->alignment(), Qt::AlignCenter);
-}
 
 void WindowBehaviourTest::readOnlyBoxesRefuseTyping_data()
 {

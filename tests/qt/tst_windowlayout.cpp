@@ -186,6 +186,7 @@ void WindowLayoutTest::staticTexts()
     QCOMPARE(m_fixture.window().Label1(0)->text(), QStringLiteral("Зеркован"));
     QCOMPARE(m_fixture.window().Label1(1)->text(), QStringLiteral("Номер на ред:"));
     QCOMPARE(m_fixture.window().Label1(0)->alignment(), Qt::AlignCenter);
+    QCOMPARE(m_fixture.input()->alignment(), Qt::AlignCenter);
     QCOMPARE(m_fixture.window().Command1(0)->text(), QStringLiteral("Изведи"));
     QCOMPARE(m_fixture.window().Command1(1)->text(), QStringLiteral("Изчисти"));
     QCOMPARE(TextOf(m_fixture.window().Text1(0)), std::string(TaskStatement));
