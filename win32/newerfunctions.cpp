@@ -33,8 +33,8 @@ GetDpiForMonitorFunction NewerGetDpiForMonitor()
     // Where LOAD_LIBRARY_SEARCH_SYSTEM32 is unknown (Windows 7 before
     // KB2533623) there is no shcore either: no other folder is searched.
     GetDpiForMonitorFunction found = nullptr;
-    lookUp(LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32),
-           "GetDpiForMonitor", found);
+    lookUp(LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32), "GetDpiForMonitor",
+           found);
     return found;
 }
 

@@ -153,10 +153,11 @@ void CheckVerdict(const Program &program, Report &report, bool liveRegions)
                " of the other kind";
     };
     // The same verdict twice is said twice.
-    for (const std::string time : {"", " again"}) {
+    const std::string raised = " raises one " + kind + ", on the verdict's static";
+    for (const std::string &row : {"«Изведи»" + raised, "«Изведи» again" + raised}) {
         const std::string seen = click(Command1_0);
         report.check(eventsOn(said, status) == 1 && eventsOn(said) == 1 && eventsOn(other) == 0,
-                     "«Изведи»" + time + " raises one " + kind + ", on the verdict's static", seen);
+                     row, seen);
     }
     report.check(accessibleOf(status).name == Utf16("Числото 9 се среща в ред 5"),
                  "the " + kind + " says the verdict alone",

@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
 // What Wine cannot be asked for, made up inside Zerkovan.exe: a
-// high-contrast theme, an older Windows, and a change of the window's DPI.
-// checkwindow.exe hooks the program's messages with StandInHook, or every
-// program's window creation with StandInStartHook before the program
-// starts, so that the program's own thread loads this DLL (no thread is
-// started in it, which qemu-i386's emulation would not survive). There it takes the
-// program's imports of SystemParametersInfoW and GetProcAddress:
+// high-contrast theme, an older Windows, a change of the window's DPI and
+// of a system colour. checkwindow.exe hooks the program's messages with
+// StandInHook, or every program's window creation with StandInStartHook
+// before the program starts, so that the program's own thread loads this
+// DLL (no thread is started in it, which qemu-i386's emulation would not
+// survive). There it takes the program's imports of SystemParametersInfoW
+// and GetProcAddress:
 // - SPI_GETHIGHCONTRAST answers as Windows does while the checker holds
 //   the event ZerkovanCheckHighContrastOn, as while a user has the theme on;
 // - GetProcAddress finds none of what Windows 8 and 10 added while it holds
