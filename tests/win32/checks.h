@@ -98,6 +98,8 @@ bool ChangeDpi(const Program &program, UINT dpi, UINT from);
 // while it existed.
 bool Signalled(const wchar_t *signal);
 
+// A control's name, as its checks' rows say it ("Text2(0)"), from its id.
+const char *ControlName(int id);
 void CheckLayout(const Program &program, UINT dpi, Report &report);
 // The window after a move to a monitor of 144 dpi from one of `from`.
 void CheckDpiChange(const Program &program, UINT from, Report &report);

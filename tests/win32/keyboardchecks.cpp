@@ -49,19 +49,8 @@ HWND focusOf(const Program &program)
 
 const char *nameOf(const Program &program, HWND control)
 {
-    const struct
-    {
-        int id;
-        const char *name;
-    } names[] = {{Text1_0, "Text1(0)"},
-                 {Text2_0, "Text2(0)"},
-                 {Text2_1, "Text2(1)"},
-                 {Command1_0, "Command1(0)"},
-                 {Command1_1, "Command1(1)"}};
-    for (const auto &name : names)
-        if (program.control(name.id) == control)
-            return name.name;
-    return "another window";
+    return GetParent(control) == program.window() ? ControlName(GetDlgCtrlID(control))
+                                                  : "another window";
 }
 
 // Presses the keys and waits for the focus to leave where it was: a key

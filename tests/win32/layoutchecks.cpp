@@ -139,6 +139,14 @@ void checkIconsAndFont(const Program &program, UINT dpi, Report &report, const s
 
 } // namespace
 
+const char *ControlName(int id)
+{
+    for (const Placed &placed : Controls)
+        if (placed.id == id)
+            return placed.name;
+    return "another window";
+}
+
 void CheckDpiChange(const Program &program, UINT from, Report &report)
 {
     constexpr UINT Dpi = 144;
