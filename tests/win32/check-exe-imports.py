@@ -22,14 +22,17 @@ WINDOWS = ["2000", "XP", "Vista", "7"]
 
 def allowed(path):
     """{(dll, function): (since, documented in, release or None)} from the list."""
-    lines = {}
-    release = None
+    lines, release, group = {}, None, None
     for line in open(path, encoding="utf-8"):
         if line.startswith("[Debian "):
             release = line.strip()[len("[Debian "):-1]
         elif line.strip() and not line.startswith("#"):
-            dll, function, since, *source = line.split(maxsplit=3)
-            lines[(dll.lower(), function)] = (since, " ".join(source).strip(), release)
+            if not line[0].isspace():
+                head, line = line.split(":", 1)
+                dll, since, *source = head.split()
+                group = (dll.lower(), since, " ".join(source))
+            for function in line.split():
+                lines[(group[0], function)] = (group[1], group[2], release)
     return lines
 
 
