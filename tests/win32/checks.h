@@ -47,9 +47,8 @@ template <typename Condition> bool WaitUntil(Condition done, DWORD limit = Patie
     }
 }
 
-// Zerkovan.exe's window, from the program started beside this checker (by
-// Wine's 32-bit loader, or by qemu-i386 where the machine runs no 32-bit
-// code), waited for until it is shown and idle.
+// Zerkovan.exe's window, from the program started beside this checker,
+// waited for until it is shown and idle.
 class Program
 {
 public:
@@ -73,18 +72,16 @@ private:
 
 void putOnClipboard(const wchar_t *text);
 
-// What Wine cannot be asked for, made up inside the program by standin.dll,
-// beside this checker, which a message hook has the program load.
+// What Wine cannot be asked for, made up inside the program by standin.dll.
 // High contrast turned on or off as Windows would, and the window told.
 bool SetHighContrast(const Program &program, bool on);
-// Before the program starts: it is to find none of what Windows 8 and 10
-// added (`windows` ZerkovanCheckWindows7), or none of what 10 1607 added
-// and its monitor at 144 dpi, the system at 96 (ZerkovanCheckWindows81).
+// Before the program starts: it is to find nothing newer than Windows 7
+// (ZerkovanCheckWindows7), or be 8.1 on a monitor of 144 dpi in a system
+// of 96 (ZerkovanCheckWindows81).
 bool StartAsOlderWindows(const wchar_t *windows);
 // A system colour changes; whether the window and every control were told.
 bool ChangeSystemColour(const Program &program, int index, COLORREF colour);
-// The window's icons (their widths) and its font (its height), in pixels;
-// all 0 where they could not be read.
+// The icons' widths and the font's height in pixels; 0 where not read.
 struct Measures
 {
     int bigIcon = 0, smallIcon = 0, fontHeight = 0;
@@ -92,10 +89,9 @@ struct Measures
 Measures Measure(const Program &program);
 // The window moves to a monitor of `dpi` from one of `from`.
 bool ChangeDpi(const Program &program, UINT dpi, UINT from);
-// Whether standin.dll, once taken, has seen in the program what `signal`
-// names: ZerkovanCheckAlertRole while the verdict's static is marked an
-// alert, ZerkovanCheckAnnotationsCleared once its annotations were cleared
-// while it existed.
+// Whether standin.dll has seen what `signal` names: ZerkovanCheckAlertRole
+// while the verdict's static is marked an alert,
+// ZerkovanCheckAnnotationsCleared once they were cleared while it existed.
 bool Signalled(const wchar_t *signal);
 
 // A control's name, as its checks' rows say it ("Text2(0)"), from its id.

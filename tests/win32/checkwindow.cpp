@@ -1,29 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-// Drives Zerkovan.exe from another process, as Windows' assistive tools and
-// other programs reach it: its layout at the window's DPI, every control
-// through MSAA (read as the system's own proxies read a standard control),
-// what the input box admits and the read-only boxes refuse when the text
-// comes by message, and the verdict's live-region event after «Изведи»,
-// none after «Изчисти», and Tab and the context menu with keys from
-// Windows' input queue.
-// The program is started beside it (check-window.sh), not by it: under
-// qemu-i386 no Windows program can start a 32-bit one.
-//   usage: checkwindow.exe DPI           the rows above; at 96 dpi then
-//                                        a move to a monitor of 144
-//          checkwindow.exe DPI contrast  the colours, with and without
-//                                        high contrast, a change of a
-//                                        system colour, and the close
-//          checkwindow.exe DPI workarea  its place, in a work area with
-//                                        room at the left, shorter than
-//                                        the window
-//          checkwindow.exe DPI windows7  with nothing newer than Windows 7
-//                                        from the start: the layout, the
-//                                        verdict, a DPI change
-//          checkwindow.exe 96 windows81  as Windows 8.1 on a monitor of
-//                                        144 dpi: the layout at 144 dpi
-// In the last two it runs first, and says when the program may start.
+// Drives Zerkovan.exe from another process, as Windows' assistive tools
+// and other programs reach it (docs/windows.md lists the rows). The program
+// is started beside it (check-window.sh): under qemu-i386 no Windows
+// program can start a 32-bit one. With windows7 or windows81 it runs
+// first, and says when the program may start.
+//   usage: checkwindow.exe DPI [contrast|workarea|windows7|windows81]
 #include "checks.h"
 
 #include <cstdio>
@@ -35,7 +18,7 @@ using namespace zerkovan::checks;
 int wmain(int argc, wchar_t *argv[])
 {
     if (argc < 2) {
-        std::fputs("usage: checkwindow.exe DPI [contrast]\n", stderr);
+        std::fputs("usage: checkwindow.exe DPI [contrast|workarea|windows7|windows81]\n", stderr);
         return 2;
     }
     // Real pixels, as the program lays out at its own DPI.

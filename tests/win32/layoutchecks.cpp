@@ -163,14 +163,9 @@ void CheckDpiChange(const Program &program, UINT from, Report &report)
     checkIconsAndFont(program, Dpi, report, "at 144 dpi, ");
     // The edge: its outer line of the edge colour, 2 pixels wide at 144 dpi;
     // a box still drawn at 96 dpi has the box's face in the second pixel.
-    const HWND box = program.control(Text2_1);
-    RECT edge;
-    GetWindowRect(box, &edge);
+    const RECT edge = clientRectOf(program.window(), program.control(Text2_1));
     const auto secondPixel = [&] {
-        const HDC screen = GetDC(nullptr);
-        const COLORREF colour = GetPixel(screen, edge.left + 1, (edge.top + edge.bottom) / 2);
-        ReleaseDC(nullptr, screen);
-        return colour;
+        return pixelAt(program.window(), edge.left + 1, (edge.top + edge.bottom) / 2);
     };
     const COLORREF expected = rgb(layout::BoxBorderColour);
     WaitUntil([&] { return secondPixel() == expected; });
@@ -241,9 +236,6 @@ void CheckColours(const Program &program, Report &report, bool highContrast, COL
         const RECT rect = clientRectOf(window, program.control(id));
         return POINT{rect.left + 4, rect.top + 4};
     };
-    const POINT label = inside(Label1_1);
-    const POINT display = inside(Command1_0);
-    const POINT clear = inside(Command1_1);
     const RECT output = clientRectOf(window, program.control(Text2_1));
     const struct
     {
@@ -252,9 +244,9 @@ void CheckColours(const Program &program, Report &report, bool highContrast, COL
         COLORREF normal, contrast;
     } rows[] = {
         {"the window", {4, 4}, rgb(layout::WindowColour), face},
-        {"a label", label, rgb(layout::LabelColour), face},
-        {"«Изведи»", display, rgb(layout::DisplayButtonColour), face},
-        {"«Изчисти»", clear, rgb(layout::ClearButtonColour), face},
+        {"a label", inside(Label1_1), rgb(layout::LabelColour), face},
+        {"«Изведи»", inside(Command1_0), rgb(layout::DisplayButtonColour), face},
+        {"«Изчисти»", inside(Command1_1), rgb(layout::ClearButtonColour), face},
         {"a text box's edge",
          {output.left, (output.top + output.bottom) / 2},
          rgb(layout::BoxBorderColour),

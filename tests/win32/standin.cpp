@@ -1,36 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Dorvelan <zerkovan@dorvelan.example>
 // SPDX-License-Identifier: LicenseRef-Zerkovan
 
-// What Wine cannot be asked for, made up inside Zerkovan.exe: a
-// high-contrast theme, an older Windows, a change of the window's DPI and
-// of a system colour. checkwindow.exe hooks the program's messages with
-// StandInHook, or every program's window creation with StandInStartHook
-// before the program starts, so that the program's own thread loads this
-// DLL (no thread is started in it, which qemu-i386's emulation would not
-// survive). There it takes the program's imports of SystemParametersInfoW
-// and GetProcAddress:
-// - SPI_GETHIGHCONTRAST answers as Windows does while the checker holds
-//   the event ZerkovanCheckHighContrastOn, as while a user has the theme on;
-// - GetProcAddress finds none of what Windows 8 and 10 added while it holds
-//   ZerkovanCheckWindows7, as on Windows 7, nor LoadIconWithScaleDown, so
-//   that the icons come the way they come where it fails; while it holds
-//   ZerkovanCheckWindows81, none of what 10 1607 added, and a monitor whose
-//   scaling became 150 % after the user signed in, the system's DPI
-//   staying 96;
-// - the message ZerkovanCheckDpiChange, posted with the new DPI and the
-//   one before, becomes the WM_DPICHANGED Windows sends when the window
-//   moves to a monitor of that DPI;
-// - ZerkovanCheckSysColour, posted with a colour's index and value, sets
-//   it as the Control Panel does, and tells the window as Windows does;
-// - ZerkovanCheckMeasure puts the sizes of the window's icons and the
-//   height of its font in the window's properties, where the checker,
-//   for whom these handles mean nothing, reads them.
-// Everything else goes to the system. It also watches, for the checker:
-// - a WM_SYSCOLORCHANGE sent to the window sets ZerkovanCheckColoursPassedOn
-//   once every control has been sent it too;
-// - the annotations on the verdict's static: ZerkovanCheckAlertRole is set
-//   while it is marked an alert, and ZerkovanCheckAnnotationsCleared once
-//   they are cleared while it still exists.
+// What Wine cannot be asked for, made up inside Zerkovan.exe, whose own
+// thread loads this DLL through checkwindow.exe's hooks (a thread started
+// here would not survive qemu-i386). It takes the program's imports of
+// SystemParametersInfoW (high contrast, while the checker holds the event
+// ZerkovanCheckHighContrastOn) and GetProcAddress (the newer functions
+// hidden while it holds ZerkovanCheckWindows7 or ZerkovanCheckWindows81);
+// it turns the checker's registered messages into a DPI change, a change
+// of a system colour and a measure of the icons and the font; and it
+// signals what Wine's controls do not show: WM_SYSCOLORCHANGE passed on to
+// every control, and the verdict static's alert role and its clearing.
 #include "controlids.h"
 
 #include <algorithm>
@@ -128,16 +108,6 @@ void *replaceImport(const char *dll, const char *function, void *replacement)
         }
     }
     return nullptr;
-}
-
-// The window's rectangle at `dpi` from its rectangle at `from`, as Windows
-// suggests it: the same place, the size scaled.
-RECT suggestedAt(HWND window, UINT dpi, UINT from)
-{
-    RECT now;
-    GetWindowRect(window, &now);
-    return {now.left, now.top, now.left + MulDiv(now.right - now.left, int(dpi), int(from)),
-            now.top + MulDiv(now.bottom - now.top, int(dpi), int(from))};
 }
 
 void setEvent(const wchar_t *name, bool on)
@@ -311,8 +281,12 @@ LRESULT CALLBACK StandInHook(int code, WPARAM wParam, LPARAM lParam)
     if (taken == dpiChange || taken == sysColour || taken == measuring)
         message->message = WM_NULL;
     if (taken == dpiChange) {
-        const auto dpi = UINT(message->wParam);
-        RECT suggested = suggestedAt(message->hwnd, dpi, UINT(message->lParam));
+        // As Windows suggests it: the same place, the size scaled.
+        const int dpi = int(message->wParam), from = int(message->lParam);
+        RECT suggested;
+        GetWindowRect(message->hwnd, &suggested);
+        suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, dpi, from);
+        suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, dpi, from);
         SendMessageW(message->hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
     } else if (taken == sysColour) {
