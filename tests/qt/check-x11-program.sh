@@ -43,15 +43,16 @@ done
 
 # Focus starts in the task statement; Tab leads to the input box, the output
 # box and the display button in turn.
-keys() { xdotool key --clearmodifiers --delay 50 "$@"; sleep 0.3; }
+keys() { xdotool key --clearmodifiers --delay 50 "$@"; }
 # What Ctrl+A and Ctrl+C copy of the focused box, waited for a while when it
 # is not yet EXPECTED. The clipboard is emptied first, so that a copy that
 # has not come yet is never taken for an earlier one. xclip stays behind to
 # serve the empty clipboard until the program takes it: it must not hold
 # the output that $(copied ...) waits to close, or a program that never
 # copies would stall the check instead of failing it.
-# The keys are queued in order; on a busy machine the program may take a
-# while to get through them, so the copy is asked for again now and then.
+# Keys wait in the program's queue in the order sent, so nothing waits
+# between them; on a busy machine the program may take a while to get
+# through them, so the copy is asked for again now and then.
 copied() { # EXPECTED
     for _ in $(seq 15); do
         printf '' | xclip -i -selection clipboard >/dev/null
@@ -65,7 +66,6 @@ copied() { # EXPECTED
     echo "$got"
 }
 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-sleep 0.3
 keys Tab
 xdotool type --delay 50 4
 keys Tab Tab space
@@ -77,7 +77,8 @@ shown=$(copied "$expected")
 # A key sent right behind Shift+Tab, as on-screen keyboards and fast typists
 # send it, replaces the input box's text: "42" becomes "5", every time. The
 # program is paused while the keys are sent, so that both wait in its queue,
-# as they do whenever it is busy.
+# as they do whenever it is busy: the pointer's place asked for last, on the
+# same connection, answers once the X server has queued them for it.
 keys shift+Tab End
 xdotool type --delay 50 2
 keys Tab
@@ -86,10 +87,8 @@ owner=$(xdotool getwindowpid "$window" 2>/dev/null) || owner=$program
 kept=0
 for try in 1 2 3 4 5 6; do
     kill -STOP "$owner"
-    xdotool key --delay 0 shift+Tab 5
-    sleep 0.2
+    xdotool key --delay 0 shift+Tab 5 getmouselocation >/dev/null
     kill -CONT "$owner"
-    sleep 0.3
     got=$(copied 5)
     [ "$got" = 5 ] && kept=$((kept + 1)) || echo "try $try: the input box holds '$got'"
     keys End
@@ -127,10 +126,8 @@ keys ctrl+a
 xdotool type --delay 50 12
 keys shift+Tab
 kill -STOP "$owner"
-xdotool key --delay 0 Tab mousemove --window "$window" 115 53 click 1
-sleep 0.2
+xdotool key --delay 0 Tab mousemove --window "$window" 115 53 click 1 getmouselocation >/dev/null
 kill -CONT "$owner"
-sleep 0.3
 keys Delete
 got=$(copied 2)
 [ "$got" = 2 ] && pass "a click right behind Tab puts the caret where it falls, nothing selected" ||
