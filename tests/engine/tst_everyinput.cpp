@@ -18,7 +18,6 @@ class EveryInputTest : public QObject
     Q_OBJECT
 
 private slots:
-    void wholeNumbersAgainstOracle();
     void everyTextTheBoxAdmits_data();
     void everyTextTheBoxAdmits();
     void bothDigitReadersAgree();
@@ -52,17 +51,6 @@ QString EveryInputTest::problemWith(const WindowState &state, double n, std::str
     if (state.FoundRow != foundRow || state.FoundFlag != (foundRow ? SeenRecorded : NotSeen))
         return QStringLiteral("fields %1, %2").arg(state.FoundFlag).arg(state.FoundRow);
     return {};
-}
-
-void EveryInputTest::wholeNumbersAgainstOracle()
-{
-    for (int n = 1; n <= 99; ++n) {
-        WindowState state;
-        state.input = std::to_string(n);
-        RunTriangle(state, ".");
-        const QString problem = problemWith(state, n, ".");
-        QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("N=%1: %2").arg(n).arg(problem)));
-    }
 }
 
 void EveryInputTest::everyTextTheBoxAdmits_data()
