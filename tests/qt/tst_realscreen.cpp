@@ -72,6 +72,10 @@ void RealScreenTest::screenShowsTheColours_data()
         << QStringLiteral("Command1(0)") << QPoint(-6, -6) << QColor(128, 255, 128);
     QTest::newRow("Command1(1)") << QStringLiteral("Command1(1)") << QPoint(5, 5)
                                  << QColor(255, 0, 0);
+    QTest::newRow("Label1(1)") << QStringLiteral("Label1(1)") << QPoint(5, 5)
+                               << QColor(255, 192, 128);
+    QTest::newRow("output box") << QStringLiteral("Text2(1)") << QPoint(100, 100)
+                                << QApplication::palette().color(QPalette::Base);
 }
 
 void RealScreenTest::screenShowsTheColours()
@@ -79,13 +83,13 @@ void RealScreenTest::screenShowsTheColours()
     QFETCH(QString, control);
     QFETCH(QPoint, where);
     QFETCH(QColor, colour);
-    QWidget *widget = &m_window;
-    if (control == QLatin1String("Label1(0)"))
-        widget = m_window.Label1(0);
-    else if (control == QLatin1String("Command1(0)"))
-        widget = m_window.Command1(0);
-    else if (control == QLatin1String("Command1(1)"))
-        widget = m_window.Command1(1);
+    const QHash<QString, QWidget *> controls{{QString(), &m_window},
+                                             {QStringLiteral("Label1(0)"), m_window.Label1(0)},
+                                             {QStringLiteral("Label1(1)"), m_window.Label1(1)},
+                                             {QStringLiteral("Command1(0)"), m_window.Command1(0)},
+                                             {QStringLiteral("Command1(1)"), m_window.Command1(1)},
+                                             {QStringLiteral("Text2(1)"), m_window.Text2(1)}};
+    QWidget *widget = controls.value(control);
     const QPoint local = where.x() < 0 ? QPoint(widget->width(), widget->height()) + where : where;
     const QPoint global = widget->mapToGlobal(local) * m_window.devicePixelRatio();
     QCOMPARE(m_screen.pixelColor(global), colour);

@@ -63,8 +63,6 @@ private slots:
     void geometryFollowsTwipsTable();
     void layoutScalesWithDpi_data();
     void layoutScalesWithDpi();
-    void colours_data();
-    void colours();
     void fontCoversCyrillic();
     void staticTexts();
     void frameAndScrollBars();
@@ -135,28 +133,6 @@ void WindowLayoutTest::layoutScalesWithDpi()
     QCOMPARE(QSize(TwipsToPixels(7215, dpi), TwipsToPixels(6360, dpi)), clientArea);
     const layout::Twips place = PixelsOf({120, 1200, 6855, 2325}, dpi);
     QCOMPARE(QRect(place.left, place.top, place.width, place.height), outputBox);
-}
-
-void WindowLayoutTest::colours_data()
-{
-    QTest::addColumn<QPoint>("where");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("window") << QPoint(30, 10) << QColor(192, 192, 255);
-    QTest::newRow("between buttons") << QPoint(350, 50) << QColor(192, 192, 255);
-    QTest::newRow("Label1(0)") << QPoint(70, 5) << QColor(255, 192, 128);
-    QTest::newRow("Label1(1)") << QPoint(10, 42) << QColor(255, 192, 128);
-    QTest::newRow("Command1(0) face") << QPoint(261, 45) << QColor(128, 255, 128);
-    QTest::newRow("Command1(0) lower face") << QPoint(325, 60) << QColor(128, 255, 128);
-    QTest::newRow("Command1(1) face") << QPoint(389, 45) << QColor(255, 0, 0);
-    QTest::newRow("output box") << QPoint(200, 200)
-                                << QApplication::palette().color(QPalette::Base);
-}
-
-void WindowLayoutTest::colours()
-{
-    QFETCH(QPoint, where);
-    QFETCH(QColor, colour);
-    QCOMPARE(m_fixture.window().grab().toImage().pixelColor(where), colour);
 }
 
 void WindowLayoutTest::fontCoversCyrillic()
