@@ -208,8 +208,10 @@ async function withLateModule(what, meanwhile, expectation) {
         await visit.browser.click('#Command1_0');
         await meanwhile(visit.browser);
         arrive();
-        await visit.wait(() => visit.js(() => window.zerkovanMemory !== undefined));
-        await new Promise((resolve) => setTimeout(resolve, 300));
+        // A press the module was waited for for runs in the same turn as
+        // the module comes; then its verdict is said, a moment later.
+        await visit.wait(() => visit.js(() => window.zerkovanMemory !== undefined &&
+            (document.getElementById('Text2_1').value === '' || document.querySelector('[role="status"]').textContent !== '')));
         const left = await visit.js(() => [document.getElementById('Text2_0').value,
             document.getElementById('Text2_1').value, document.querySelector('[role="status"]').textContent]);
         expectation(left, `with the module late, ${what}`);
