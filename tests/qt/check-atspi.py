@@ -77,7 +77,12 @@ def notices_during(act, done):
     listener.register("object:state-changed:showing")
     act()
     context = GLib.MainContext.default()
-    wait_for(lambda: [context.iteration(False), done(shown)][1])
+
+    def handled():
+        context.iteration(False)
+        return done(shown)
+
+    wait_for(handled)
     done(shown)
     while context.pending():
         context.iteration(False)

@@ -5,6 +5,7 @@
 // text pasted from selections that another program owns, and keys that pass
 // through the input method (compose) as a user's keyboard does.
 #include "textbox.h"
+#include "windowfixture.h"
 #include "zerkovanwidget.h"
 
 #include <QApplication>
@@ -59,11 +60,12 @@ void RealScreenTest::initTestCase()
 
 void RealScreenTest::screenShowsTheColours_data()
 {
-    QTest::addColumn<QString>("control"); // "" for the window itself
+    QTest::addColumn<QString>("control");
     QTest::addColumn<QPoint>("where");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("window") << QString() << QPoint(30, 10) << QColor(192, 192, 255);
-    QTest::newRow("window below buttons") << QString() << QPoint(350, 70) << QColor(192, 192, 255);
+    QTest::newRow("window") << QStringLiteral("window") << QPoint(30, 10) << QColor(192, 192, 255);
+    QTest::newRow("window below buttons")
+        << QStringLiteral("window") << QPoint(350, 70) << QColor(192, 192, 255);
     QTest::newRow("Label1(0)") << QStringLiteral("Label1(0)") << QPoint(5, 5)
                                << QColor(255, 192, 128);
     QTest::newRow("Command1(0)") << QStringLiteral("Command1(0)") << QPoint(5, 5)
@@ -83,13 +85,7 @@ void RealScreenTest::screenShowsTheColours()
     QFETCH(QString, control);
     QFETCH(QPoint, where);
     QFETCH(QColor, colour);
-    const QHash<QString, QWidget *> controls{{QString(), &m_window},
-                                             {QStringLiteral("Label1(0)"), m_window.Label1(0)},
-                                             {QStringLiteral("Label1(1)"), m_window.Label1(1)},
-                                             {QStringLiteral("Command1(0)"), m_window.Command1(0)},
-                                             {QStringLiteral("Command1(1)"), m_window.Command1(1)},
-                                             {QStringLiteral("Text2(1)"), m_window.Text2(1)}};
-    QWidget *widget = controls.value(control);
+    QWidget *widget = ControlNamed(m_window, control);
     const QPoint local = where.x() < 0 ? QPoint(widget->width(), widget->height()) + where : where;
     const QPoint global = widget->mapToGlobal(local) * m_window.devicePixelRatio();
     QCOMPARE(m_screen.pixelColor(global), colour);

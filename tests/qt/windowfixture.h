@@ -15,6 +15,21 @@
 #include <QTest>
 #include <memory>
 
+// A control of `w` by its name, "Text2(0)"; "window" is the window itself.
+inline QWidget *ControlNamed(zerkovan::ZerkovanWidget &w, const QString &name)
+{
+    const QHash<QString, QWidget *> controls{{QStringLiteral("window"), &w},
+                                             {QStringLiteral("Label1(0)"), w.Label1(0)},
+                                             {QStringLiteral("Label1(1)"), w.Label1(1)},
+                                             {QStringLiteral("Text2(0)"), w.Text2(0)},
+                                             {QStringLiteral("Text2(1)"), w.Text2(1)},
+                                             {QStringLiteral("Text1(0)"), w.Text1(0)},
+                                             {QStringLiteral("Text1(1)"), w.Text1(1)},
+                                             {QStringLiteral("Command1(0)"), w.Command1(0)},
+                                             {QStringLiteral("Command1(1)"), w.Command1(1)}};
+    return controls.value(name);
+}
+
 class WindowFixture
 {
 public:
@@ -27,21 +42,7 @@ public:
     void close() { m_window.reset(); }
 
     zerkovan::ZerkovanWidget &window() const { return *m_window; }
-    // A control by its name, "Text2(0)"; "window" is the window itself.
-    QWidget *control(const QString &name) const
-    {
-        zerkovan::ZerkovanWidget &w = *m_window;
-        const QHash<QString, QWidget *> controls{{QStringLiteral("window"), &w},
-                                                 {QStringLiteral("Label1(0)"), w.Label1(0)},
-                                                 {QStringLiteral("Label1(1)"), w.Label1(1)},
-                                                 {QStringLiteral("Text2(0)"), w.Text2(0)},
-                                                 {QStringLiteral("Text2(1)"), w.Text2(1)},
-                                                 {QStringLiteral("Text1(0)"), w.Text1(0)},
-                                                 {QStringLiteral("Text1(1)"), w.Text1(1)},
-                                                 {QStringLiteral("Command1(0)"), w.Command1(0)},
-                                                 {QStringLiteral("Command1(1)"), w.Command1(1)}};
-        return controls.value(name);
-    }
+    QWidget *control(const QString &name) const { return ControlNamed(*m_window, name); }
     QLineEdit *input() const { return qobject_cast<QLineEdit *>(m_window->Text2(0)); }
     QString outputText() const
     {

@@ -208,8 +208,8 @@ async function withLateModule(what, meanwhile, expectation) {
         await visit.browser.click('#Command1_0');
         await meanwhile(visit.browser);
         arrive();
-        // A press the module was waited for for runs in the same turn as
-        // the module comes; then its verdict is said, a moment later.
+        // A press that waited for the module runs in the same turn as the
+        // module comes; its verdict is said a moment later.
         await visit.wait(() => visit.js(() => window.zerkovanMemory !== undefined &&
             (document.getElementById('Text2_1').value === '' || document.querySelector('[role="status"]').textContent !== '')));
         const left = await visit.js(() => [document.getElementById('Text2_0').value,
